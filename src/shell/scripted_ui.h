@@ -1,0 +1,73 @@
+#pragma once
+// The Ui of the command line and of the tests: answers come from a queue given up front.
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "shell/ui.h"
+
+namespace tev {
+
+// A question found no answer left in the queue (and no defaults were allowed).
+class UnansweredQuestion : public std::runtime_error {
+public:
+    explicit UnansweredQuestion(const std::string& question)
+        : std::runtime_error(question), question_(question) {}
+    const std::string& question() const { return question_; }
+
+private:
+    std::string question_;
+};
+
+// An answer that does not fit the question it was given to.
+class UnusableAnswer : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptedUi : public Ui {
+public:
+    ScriptedUi() = default;
+    explicit ScriptedUi(std::vector<std::string> answers);
+
+    void AddAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    // Questions left over take their preset answer instead of failing.
+    void SetUseDefaults(bool on) { useDefaults_ = on; }
+    // Called with every message text (engine code page); the CLI prints them to stderr.
+    void SetMessageSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+    // After this many steps of a long run the gauge is hidden, as a click on it would.
+    void StopProgressAfter(int steps) { stopAfter_ = steps; }
+
+    const std::vector<std::string>& messages() const { return messages_; }
+    const std::vector<std::string>& questions() const { return questions_; }
+    size_t answersLeft() const { return answers_.size(); }
+
+    void ShowInfo(const std::string& text) override;
+    YesNoCancel AskYesNoCancel(const std::string& text, bool withCancel) override;
+    bool SelectRange(RangeRequest& request) override;
+    int ChooseOption(const OptionRequest& request) override;
+    bool AskText(TextRequest& request) override;
+
+    void ProgressStart(int maximum) override;
+    void ProgressStep(int position) override;
+    void ProgressEnd() override { running_ = false; }
+    bool ProgressRunning() const override { return running_; }
+    void ProcessMessages() override {}
+
+private:
+    // The next answer, or nothing when the preset answer is to be used.
+    bool NextAnswer(const std::string& question, std::string& answer);
+
+    std::deque<std::string> answers_;
+    std::vector<std::string> messages_;
+    std::vector<std::string> questions_;
+    std::function<void(const std::string&)> sink_;
+    bool useDefaults_ = false;
+    bool running_ = false;
+    int steps_ = 0;
+    int stopAfter_ = -1;
+};
+
+} // namespace tev
