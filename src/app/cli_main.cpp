@@ -1,1 +1,38 @@
-int main() { return 0; }
+// tev-cli: every report of the program without a window.
+#include "app/cli_commands.h"
+#include "app/cli_options.h"
+#include "app/cli_session.h"
+#include "output/codepage.h"
+#include "shell/messages.h"
+#include "shell/scripted_ui.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+using namespace tev;
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        const cli::Options options = cli::ParseOptions(args);
+        cli::Session session(options);
+        return cli::RunCommand(session, options);
+    } catch (const cli::UsageError& error) {
+        std::cerr << "tev-cli: " << error.message << '\n' << cli::UsageText();
+        return 2;
+    } catch (const UnansweredQuestion& question) {
+        std::cerr << "tev-cli: no answer left for the question: "
+                  << DisplayText(question.question()) << '\n';
+        return 3;
+    } catch (const UnusableAnswer& error) {
+        std::cerr << "tev-cli: " << DisplayText(error.what()) << '\n';
+        return 2;
+    } catch (const FatalStopError& error) {
+        std::cerr << "tev-cli: stopped: " << DisplayText(error.what()) << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "tev-cli: " << error.what() << '\n';
+        return 1;
+    }
+}

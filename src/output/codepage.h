@@ -22,6 +22,8 @@ std::string DosFromUtf8(std::string_view utf8);
 std::string DisplayText(std::string_view bytes);
 
 // Reverse of DisplayText for texts typed by the user: UTF-8 to CP1252.
-inline std::string EngineTextFromUtf8(std::string_view utf8) { return Win(utf8); }
+inline std::string EngineTextFromUtf8(std::string_view utf8) {
+    return Win(utf8);
+}
 
 } // namespace tev

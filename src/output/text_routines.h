@@ -20,7 +20,8 @@ std::string FormatReal(double value, int16_t flags, int decimals);
 // FormatReal(a / b); empty when a is 0 or b is 0 (or negative with negative decimals).
 std::string FormatRatio(double a, double b, int16_t flags, int decimals);
 
-// Reading numbers: empty or non-numeric texts give 0.
+// Reading numbers: empty or non-numeric texts give 0; values beyond 32 bits saturate at the
+// int32 limits.
 int32_t ParseInt(std::string_view text);
 int32_t ParseFirstInt(std::string_view text);
 int32_t ParseTenths(std::string_view text);
@@ -57,6 +58,7 @@ std::string DateTimeText(uint32_t packed);
 std::string CanonicalSubject(std::string_view text);
 
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replace);
+// Trim and TrimRight drop blanks and control characters (line ends, the DOS end mark).
 std::string TrimRight(std::string_view text);
 std::string Trim(std::string_view text);
 // Cuts or fills with blanks to exactly width characters.

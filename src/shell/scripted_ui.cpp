@@ -31,6 +31,12 @@ ScriptedUi::ScriptedUi(std::vector<std::string> answers)
 
 bool ScriptedUi::NextAnswer(const std::string& question, std::string& answer) {
     questions_.push_back(question);
+    for (const auto& [caption, standing] : standing_) {
+        if (caption == question) {
+            answer = standing;
+            return true;
+        }
+    }
     if (!answers_.empty()) {
         answer = std::move(answers_.front());
         answers_.pop_front();
@@ -105,8 +111,7 @@ int ScriptedUi::ChooseOption(const OptionRequest& request) {
         number <= static_cast<int>(request.options.size())) {
         return number;
     }
-    throw UnusableAnswer("answer \"" + answer + "\" is none of the options of: " +
-                         request.caption);
+    throw UnusableAnswer("answer \"" + answer + "\" is none of the options of: " + request.caption);
 }
 
 bool ScriptedUi::AskText(TextRequest& request) {
@@ -116,6 +121,20 @@ bool ScriptedUi::AskText(TextRequest& request) {
     if (static_cast<int>(answer.size()) > request.maxLength) answer.resize(request.maxLength);
     request.value = answer;
     return true;
+}
+
+void ScriptedUi::ShowLines(const std::vector<std::string>& lines, const std::string& title) {
+    ShowInfo(title);
+    for (const auto& line : lines)
+        ShowInfo(line);
+}
+
+std::string ScriptedUi::ChooseFile(const std::string& title, const std::string& directory,
+                                   const std::string&) {
+    std::string answer;
+    if (!NextAnswer(title, answer) || IsCancel(answer)) return {};
+    if (answer.find('/') != std::string::npos) return answer;
+    return directory + answer;
 }
 
 void ScriptedUi::ProgressStart(int) {

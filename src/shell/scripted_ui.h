@@ -1,12 +1,12 @@
 #pragma once
 // The Ui of the command line and of the tests: answers come from a queue given up front.
+#include "shell/ui.h"
+
 #include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "shell/ui.h"
 
 namespace tev {
 
@@ -33,6 +33,10 @@ public:
     explicit ScriptedUi(std::vector<std::string> answers);
 
     void AddAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    // Every question with this caption takes this answer, without using up the queue.
+    void SetStandingAnswer(std::string caption, std::string answer) {
+        standing_.emplace_back(std::move(caption), std::move(answer));
+    }
     // Questions left over take their preset answer instead of failing.
     void SetUseDefaults(bool on) { useDefaults_ = on; }
     // Called with every message text (engine code page); the CLI prints them to stderr.
@@ -49,6 +53,9 @@ public:
     bool SelectRange(RangeRequest& request) override;
     int ChooseOption(const OptionRequest& request) override;
     bool AskText(TextRequest& request) override;
+    void ShowLines(const std::vector<std::string>& lines, const std::string& title) override;
+    std::string ChooseFile(const std::string& title, const std::string& directory,
+                           const std::string& pattern) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;
@@ -61,6 +68,7 @@ private:
     bool NextAnswer(const std::string& question, std::string& answer);
 
     std::deque<std::string> answers_;
+    std::vector<std::pair<std::string, std::string>> standing_;
     std::vector<std::string> messages_;
     std::vector<std::string> questions_;
     std::function<void(const std::string&)> sink_;

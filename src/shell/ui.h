@@ -13,11 +13,11 @@ enum class YesNoCancel { Yes, No, Cancel };
 struct RangeRequest {
     std::string title; // caption and options in the program's title format
     std::vector<std::string> items;
-    int first = 1;     // in: start line; out: chosen first line
-    int last = 1;      // out: chosen last line
-    int mode = 0;      // font and size class
+    int first = 1; // in: start line; out: chosen first line
+    int last = 1;  // out: chosen last line
+    int mode = 0;  // font and size class
     bool multi = false;
-    bool all = false;  // out: the user pressed "alle"
+    bool all = false; // out: the user pressed "alle"
 };
 
 struct OptionRequest {
@@ -49,6 +49,11 @@ public:
     virtual int ChooseOption(const OptionRequest& request) = 0;
     // False when cancelled; request.value holds the typed text otherwise.
     virtual bool AskText(TextRequest& request) = 0;
+    // A file of the directory matching the pattern; empty when cancelled.
+    virtual std::string ChooseFile(const std::string& title, const std::string& directory,
+                                   const std::string& pattern) = 0;
+    // Lines shown for information only (the viewer with a close button).
+    virtual void ShowLines(const std::vector<std::string>& lines, const std::string& title) = 0;
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.

@@ -1,0 +1,56 @@
+#include "app/cli_session.h"
+
+#include "data/school_groups.h"
+#include "output/codepage.h"
+#include "shell/program_start.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+
+namespace tev::cli {
+namespace {
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+Session::Session(const Options& options) {
+    const std::string groupEntry = SchoolGroupEntry(options.groupCode);
+    if (groupEntry.empty()) {
+        throw UsageError{"--group: no school group has the code \"" + options.groupCode + "\""};
+    }
+    ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), groupEntry);
+    for (const auto& answer : options.answers)
+        ui.AddAnswer(EngineTextFromUtf8(answer));
+    ui.SetUseDefaults(options.useDefaults);
+    ui.SetMessageSink([](const std::string& text) {
+        std::string shown = DisplayText(text);
+        std::replace(shown.begin(), shown.end(), '\r', ' ');
+        std::cerr << "info: " << shown << '\n';
+    });
+
+    engine = std::make_unique<Engine>(ui, std::filesystem::current_path());
+    StartInputs inputs;
+    if (options.dataDirectory) inputs.parameters.push_back(*options.dataDirectory);
+    inputs.usw = EnvironmentValue("usw");
+    inputs.homeShare = EnvironmentValue("HOMESHARE");
+    inputs.today = options.today.value_or(Today());
+    inputs.currentDirectory = std::filesystem::current_path().string();
+    inputs.yearSuffix = options.yearSuffix;
+    inputs.sortIndex = options.sortIndex;
+    inputs.driveA = EnvironmentValue("TEV_DRIVE_A");
+    inputs.driveV = EnvironmentValue("TEV_DRIVE_V");
+    ProcessStart(*engine, inputs);
+    FormCreate(*engine, inputs);
+}
+
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        std::cout << DisplayText(line) << '\n';
+}
+
+} // namespace tev::cli

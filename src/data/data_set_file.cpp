@@ -1,0 +1,199 @@
+#include "data/data_set_file.h"
+
+#include "data/data_set_format.h"
+#include "data/school_directory.h"
+#include "output/codepage.h"
+#include "output/text_routines.h"
+#include "sheet/record_mapping.h"
+#include "shell/line_reader.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace tev {
+namespace {
+
+std::string ListLineAt(const Engine& engine) {
+    const auto& list = engine.schoolList;
+    if (list.itemIndex < 0 || list.itemIndex >= static_cast<int>(list.lines.size())) return {};
+    return list.lines[list.itemIndex];
+}
+
+std::string Chars(const std::string& line, size_t from, size_t to) {
+    if (line.size() < from) return std::string(to - from + 1, ' ');
+    return FixedWidth(line.substr(from - 1, to - from + 1), to - from + 1);
+}
+
+// One message for all a file did wrong, so that a garbage file does not bring a flood.
+void ReportReadProblems(Engine& engine, const DataSetReadResult& result) {
+    if (result.messages.empty()) return;
+    std::string text = result.messages.front();
+    if (result.messages.size() > 1) {
+        text += " (und " + std::to_string(result.messages.size() - 1) + " weitere)";
+    }
+    engine.services.messages.ShowInfo(text);
+}
+
+std::unique_ptr<std::ostream> OpenOutput(Engine& engine, const std::string& path) {
+    if (engine.openOutput) return engine.openOutput(path);
+    auto out = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
+    if (!out->is_open()) return nullptr;
+    return out;
+}
+
+// The new file is written completely under a temporary name beside the old one and only
+// then put in its place, so a failing disk never leaves a half-written data set.
+bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
+    const std::string temporary = fileName + ".$$$";
+    bool written = false;
+    if (auto out = OpenOutput(engine, temporary)) {
+        for (const auto& name : BlockOrder(engine.sheet.schoolYearCode)) {
+            if (StringGrid* grid = engine.sheet.grids.Find(name))
+                WriteTableBlock(engine, *grid, *out);
+        }
+        out->flush();
+        written = static_cast<bool>(*out);
+    }
+    std::error_code ec;
+    if (written) std::filesystem::rename(temporary, fileName, ec);
+    if (!written || ec) {
+        std::filesystem::remove(temporary, ec);
+        engine.services.messages.ShowInfo(Win("kein Platz(???) für: ") + fileName);
+        return false;
+    }
+    return true;
+}
+
+bool ExportTables(Engine& engine) {
+    const std::string tables =
+        engine.sheet.schoolYearCode < 113
+            ? "2.1 2.2 2.3 2.4 3.1 3.2 3.3 3.4 4.1 5.2 7.1 7.2 8.1 8.2 8.3 9.1"
+            : "2.1 2.2 2.3 2.4 3.1 3.2 3.3 3.4 4.1 5.2 7.1 4.2 4.3 8.1 8.2 8.3 9.1";
+    RangeRequest choice;
+    choice.title = Win("Tabelle(n) schreiben nach STALn_n.ASC(für Übergabe an Fremdprogramme)");
+    for (size_t i = 0; i + 2 < tables.size() + 1; i += 4)
+        choice.items.push_back(tables.substr(i, 3));
+    choice.multi = true;
+    if (!engine.ui().SelectRange(choice)) return false;
+    for (int line = choice.first; line <= choice.last; ++line) {
+        const std::string table = choice.items[line - 1];
+        StringGrid* grid = engine.sheet.grids.Find("SG" + table.substr(0, 1) + table.substr(2, 1));
+        if (!grid) continue;
+        const std::string file = (engine.workDirectory /
+                                  ("STAL" + table.substr(0, 1) + "_" + table.substr(2, 1) + ".ASC"))
+                                     .string();
+        std::ofstream out;
+        if (!engine.services.files.CreateForWriting(file, out)) return false;
+        WriteTableBlock(engine, *grid, out);
+    }
+    return true;
+}
+
+bool ImportTables(Engine& engine) {
+    const std::string file = engine.ui().ChooseFile(
+        Win("Daten übernehmen aus ..."), engine.workDirectory.string() + "/", "stal*.asc");
+    if (file.empty()) return false;
+    if (!engine.services.messages.AskYesNo(Win("wirklich Daten aus  ") + file +
+                                           Win("  übernehmen?"))) {
+        return false;
+    }
+    std::ifstream in;
+    if (!engine.services.files.OpenForReading(file, in)) return false;
+    DataSetReadOptions options;
+    options.import = true;
+    options.fileName = file;
+    options.courseRegime = engine.sheet.courseRegime;
+    const DataSetReadResult result =
+        ReadDataSet(in, engine.sheet.grids, engine.sheet.header, options);
+    for (const auto& message : result.messages)
+        engine.services.messages.ShowInfo(message);
+    AfterLoad(engine.sheet, 1);
+    return result.storedLines > 0;
+}
+
+} // namespace
+
+void FillHeaderFromNameList(Engine& engine) {
+    SchoolHeader& header = engine.sheet.header;
+    std::ifstream in;
+    if (engine.services.files.OpenForReading("-" + engine.startup.dataPath + "namen_.dat", in)) {
+        LineReader reader(in);
+        std::string line;
+        while (reader.Next(line)) {
+            if (line.size() < 24 || Chars(line, 9, 24) != header.shortName) continue;
+            header.SetSchoolNumber(line.substr(2, 6));
+            return;
+        }
+    }
+    engine.services.log.Write(" nicht gefunden => 00000000");
+    header.schoolKey = "00000000";
+}
+
+void WriteTableBlock(Engine& engine, StringGrid& grid, std::ostream& out) {
+    if (!engine.sheet.header.Filled()) {
+        FillHeaderFromNameList(engine);
+        engine.services.log.Write("loading schuldisch for " + grid.Name() + ";" +
+                                  engine.sheet.header.shortName);
+    }
+    if (grid.Name() == "SG44") {
+        for (int col = 10; col <= 13; ++col) {
+            if (!Trim(grid.Cells(col, 2)).empty()) grid.SetCells(col, 2, "x");
+        }
+    }
+    WriteBlock(grid, engine.sheet.header, out);
+}
+
+bool LoadDataSet(Engine& engine, int mode) {
+    if (mode == 1) return ImportTables(engine);
+    Sheet& sheet = engine.sheet;
+    const std::string listLine = ListLineAt(engine);
+    sheet.schoolNumber = Chars(listLine, 3, 8);
+    sheet.regionalNumber = Chars(listLine, 78, 83);
+    sheet.caption = Chars(listLine, 3, 24);
+    const std::string file = DataSetFileName(engine, sheet.schoolNumber);
+    sheet.header.SetSchoolNumber(sheet.schoolNumber);
+    const std::string suffix = engine.startup.yearSuffix;
+    sheet.header.yearText =
+        SchoolYearText(NormalisedSchoolYearCode(ParseTwoDigits(suffix.substr(1))));
+    if (StringGrid* grid92 = sheet.grids.Find("SG92")) {
+        const StringGrid* grid91 = sheet.grids.Find("SG91");
+        grid92->SetColCount((grid91 ? grid91->ColCount() : 28) + 1);
+        grid92->SetRowCount(14);
+        grid92->Clear();
+    }
+    if (StringGrid* shadow = sheet.grids.Find("SG92shadow")) shadow->Clear();
+
+    bool stored = false;
+    std::ifstream in;
+    if (engine.services.files.OpenForReading("-" + file, in)) {
+        DataSetReadOptions options;
+        options.fileName = file;
+        options.courseRegime = sheet.courseRegime;
+        const DataSetReadResult result = ReadDataSet(in, sheet.grids, sheet.header, options);
+        ReportReadProblems(engine, result);
+        stored = result.storedLines > 0;
+    }
+    AfterLoad(sheet, 0);
+    sheet.header.shortName = Chars(listLine, 9, 24);
+    sheet.header.name = Chars(listLine, 31, 60);
+    sheet.header.place = Chars(listLine, 61, 76);
+    sheet.currentFile = file;
+    engine.window.caption = file;
+    return stored;
+}
+
+bool SaveDataSet(Engine& engine, int mode) {
+    if (mode == 1) return ExportTables(engine);
+    Sheet& sheet = engine.sheet;
+    UpdAll(sheet);
+    if (sheet.currentFile.empty()) return false;
+    if (!engine.services.messages.AskYesNo(sheet.currentFile + "  wirklich abspeichern?")) {
+        return false;
+    }
+    engine.services.files.Backup("-" + sheet.currentFile);
+    if (!WriteDataSetFile(engine, sheet.currentFile)) return false;
+    if (mode == -1) engine.services.messages.ShowInfo("Schulstatistik-Daten sind gespeichert");
+    return true;
+}
+
+} // namespace tev

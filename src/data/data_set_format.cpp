@@ -1,0 +1,188 @@
+#include "data/data_set_format.h"
+
+#include "output/codepage.h"
+#include "output/text_routines.h"
+#include "sheet/subject_tables.h"
+#include "sheet/table_headings.h"
+#include "shell/line_reader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tev {
+namespace {
+
+constexpr size_t kMaxDataLineLength = 254;
+
+enum class Conversion { None, A, B };
+
+std::string CleanCell(const std::string& text) {
+    // A ";" or a line break typed into a cell would shift every later cell of the file.
+    std::string cell = Trim(text);
+    std::replace(cell.begin(), cell.end(), ';', ',');
+    std::replace(cell.begin(), cell.end(), '\r', ' ');
+    std::replace(cell.begin(), cell.end(), '\n', ' ');
+    return cell;
+}
+
+Conversion ConversionFor(int formYear, const std::string& gridName) {
+    if (formYear != 97) return Conversion::None;
+    if (gridName == "SG23" || gridName == "SG31") return Conversion::A;
+    if (gridName == "SG72") return Conversion::B;
+    return Conversion::None;
+}
+
+std::vector<std::string> SplitFields(const std::string& text) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t semi = text.find(';'); semi != std::string::npos; semi = text.find(';', start)) {
+        fields.push_back(text.substr(start, semi - start));
+        start = semi + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+// The row of a course table line is the position of its subject code, whatever row number
+// it carries; a code the table does not list keeps its own row when that row is free for it.
+// -1 when it has none.
+int CourseRow(const StringGrid& grid, const std::string& firstCell, int givenRow,
+              int courseRegime) {
+    const std::string code = (firstCell + "  ").substr(0, 3);
+    // The total row keeps its place whatever it is labelled ("zus" or "ges").
+    if (code == "zus" || givenRow == grid.RowCount() - 1) return grid.RowCount() - 1;
+    if (courseRegime > 1) {
+        if (const int index = SubjectCodeIndex(code); index > 0) return index;
+    } else {
+        const auto& subjects = RegimeOneCourseSubjects(GridTableNumber(grid.Name()));
+        for (size_t i = 0; i < subjects.size(); ++i) {
+            if (SubjectIndexTable()[subjects[i]] == code) return static_cast<int>(i) + 1;
+        }
+    }
+    const std::string label = Trim(grid.Cells(0, givenRow));
+    const bool free = givenRow > 0 && givenRow < grid.RowCount() - 1 &&
+                      (label.empty() || label == Trim(firstCell));
+    return free ? givenRow : -1;
+}
+
+std::string Where(const DataSetReadOptions& options, int lineNumber) {
+    return options.fileName + ", Zeile " + std::to_string(lineNumber);
+}
+
+} // namespace
+
+std::vector<std::string> BlockOrder(int code) {
+    std::vector<std::string> order = {"SG11", "SG18", "SG12", "SG21", "SG22", "SG23",
+                                      "SG24", "SG31", "SG32", "SG33", "SG34", "SG41"};
+    if (code >= 113) order.push_back("SG42");
+    if (code >= 115) order.push_back("SG43");
+    if (code >= 120) order.push_back("SG44");
+    for (const char* name : {"SG51", "SG52", "SG61", "SG71"})
+        order.push_back(name);
+    if (code < 113) order.push_back("SG72");
+    for (const char* name : {"SG81", "SG82", "SG83", "SG91"})
+        order.push_back(name);
+    return order;
+}
+
+std::string HeaderLine(const std::string& gridName, const SchoolHeader& header) {
+    return ".;" + FixedWidth(gridName.size() >= 4 ? gridName.substr(2, 2) : gridName, 2) + ";" +
+           FixedWidth(header.SchoolNumber(), 6) + ";" + FixedWidth(header.yearText, 7) + ";" +
+           FixedWidth(header.shortName, 16);
+}
+
+std::string DataLine(const StringGrid& grid, int row) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%2d", row);
+    std::string line = number;
+    for (int col = 0; col < grid.ColCount(); ++col)
+        line += ";" + CleanCell(grid.Cells(col, row));
+    if (line.size() > kMaxDataLineLength) line.resize(kMaxDataLineLength);
+    return line;
+}
+
+void WriteBlock(const StringGrid& grid, const SchoolHeader& header, std::ostream& out) {
+    WriteLine(out, HeaderLine(grid.Name(), header));
+    for (int row = 0; row < grid.RowCount(); ++row)
+        WriteLine(out, DataLine(grid, row));
+}
+
+DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader& header,
+                              const DataSetReadOptions& options) {
+    DataSetReadResult result;
+    LineReader reader(in);
+    std::string line;
+    StringGrid* grid = nullptr;
+    Conversion conversion = Conversion::None;
+    bool refusedBlock = false;
+    while (reader.Next(line)) {
+        if (reader.lastLineCut()) {
+            result.messages.push_back(Win("überlange Zeile gekürzt: ") +
+                                      Where(options, reader.lineNumber()));
+        }
+        if (!line.empty() && line[0] == '.') {
+            line.resize(std::max<size_t>(line.size(), 20), ' ');
+            const std::string gridName = "SG" + line.substr(2, 2);
+            refusedBlock = options.import && (line[2] == '1' || line[2] == '5' || line[2] == '6');
+            if (refusedBlock) {
+                result.messages.push_back(Win("externe Daten für  ") + line[2] + "." + line[3] +
+                                          Win("  können nicht geladen werden"));
+                grid = nullptr;
+                continue;
+            }
+            grid = grids.Find(gridName);
+            if (grid && gridName == "SG41") {
+                grid->SetRowCount(63);
+                grid->Clear();
+            }
+            if (line[17] == ':') line[17] = '0';
+            header.SetSchoolNumber(line.substr(5, 6));
+            header.yearText = line.substr(12, 7);
+            const int formYear = ParseTwoDigits(line.substr(14, 2));
+            conversion = ConversionFor(formYear, gridName);
+            continue;
+        }
+        if (refusedBlock || line.find(';') == std::string::npos) continue;
+        const size_t firstSemi = line.find(';');
+        int row = ParseInt(line.substr(0, firstSemi));
+        std::string rest = line.substr(firstSemi + 1);
+        if (!grid) continue;
+        if (conversion == Conversion::A) rest = ";" + rest;
+        if (conversion == Conversion::B) {
+            if (row == 18) continue;
+            const size_t semi = rest.find(';');
+            rest.insert(semi == std::string::npos ? rest.size() : semi, ";;");
+        }
+        std::vector<std::string> fields = SplitFields(rest);
+        if (conversion == Conversion::B && fields.size() > 15) fields[15].clear();
+        if (grid->Name() == "SG51" || grid->Name() == "SG61") {
+            // An unknown subject would land on the heading row and be lost at the next save.
+            row = CourseRow(*grid, fields[0], row, options.courseRegime);
+            if (row < 0) {
+                result.messages.push_back("Fach \"" + fields[0] +
+                                          Win("\" unbekannt, übergangen: ") +
+                                          Where(options, reader.lineNumber()));
+                continue;
+            }
+        }
+        // Old files kept the total in an earlier row; the later layout has more rows whose
+        // labels only begin with "Summe" and must stay where they are.
+        if (grid->Name() == "SG12" && Trim(fields[0]) == "Summe") row = grid->RowCount() - 1;
+        if (row < 0 || row >= kMaxDataSetRow) {
+            result.messages.push_back("Zeilennummer " + std::to_string(row) + Win(" übergangen: ") +
+                                      Where(options, reader.lineNumber()));
+            continue;
+        }
+        if (row >= grid->RowCount()) grid->SetRowCount(row + 1);
+        if (static_cast<int>(fields.size()) > grid->ColCount()) {
+            grid->SetColCount(static_cast<int>(fields.size()));
+        }
+        for (size_t col = 0; col < fields.size(); ++col) {
+            grid->SetCells(static_cast<int>(col), row, fields[col]);
+        }
+        ++result.storedLines;
+    }
+    return result;
+}
+
+} // namespace tev

@@ -1,0 +1,44 @@
+#pragma once
+// The text form of a data set file: table blocks of one header line and one data line per
+// grid row, cells separated by ";".
+#include "data/school_header.h"
+#include "sheet/sheet_grids.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tev {
+
+// Row numbers at or above this are refused when reading: a file must not make us allocate.
+inline constexpr int kMaxDataSetRow = 1000;
+
+// The grids of a data set file in the order of the school year (SG92 is never stored).
+std::vector<std::string> BlockOrder(int schoolYearCode);
+
+std::string HeaderLine(const std::string& gridName, const SchoolHeader& header);
+// The row number in two places, then the trimmed cell texts from column 0 on.
+std::string DataLine(const StringGrid& grid, int row);
+void WriteBlock(const StringGrid& grid, const SchoolHeader& header, std::ostream& out);
+
+struct DataSetReadOptions {
+    // Import of exchange files: blocks of the tables 1.x, 5.x and 6.x are refused.
+    bool import = false;
+    // Named in messages.
+    std::string fileName;
+    // Regime 1 lists the course subjects in a fixed order of its own.
+    int courseRegime = 3;
+};
+
+struct DataSetReadResult {
+    int storedLines = 0;
+    // Messages for the user: refused blocks, refused rows, cut lines.
+    std::vector<std::string> messages;
+};
+
+// Reads the blocks into the grids; the header takes school number and year of the blocks.
+DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader& header,
+                              const DataSetReadOptions& options);
+
+} // namespace tev

@@ -1,0 +1,142 @@
+#include "data/school_directory.h"
+
+#include "data/school_groups.h"
+#include "output/codepage.h"
+#include "shell/file_name_rules.h"
+#include "shell/line_reader.h"
+#include "shell/school_list_sort.h"
+
+#include <algorithm>
+
+namespace tev {
+namespace {
+
+constexpr size_t kShortPartLength = 84;
+
+std::string SchoolNumberOf(const std::string& line) {
+    return line.size() > 2 ? line.substr(2, 6) : std::string();
+}
+
+void PutAt(std::string& line, size_t position, const std::string& text) {
+    if (line.size() < position - 1 + text.size()) line.resize(position - 1 + text.size(), ' ');
+    line.replace(position - 1, text.size(), text);
+}
+
+void ReportDuplicates(Engine& engine) {
+    const auto& lines = engine.schoolList.lines;
+    const std::string newest = lines.back();
+    const std::string number = SchoolNumberOf(newest);
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (SchoolNumberOf(lines[i]) != number) continue;
+        engine.outputBox.Add("DID doppelt: " + newest);
+        engine.outputBox.Add(std::string(13, ' ') + lines[i]);
+    }
+}
+
+void FinishLoading(Engine& engine, const std::string& captionTail) {
+    engine.window.progressMaximum = static_cast<int>(engine.schoolList.lines.size());
+    engine.window.caption = std::string(kVersionTitle) + std::string(7, ' ') +
+                            engine.startup.dataPath + std::string(8, ' ') + engine.work.tevDir +
+                            "     *" + engine.startup.yearSuffix + captionTail;
+    engine.schoolList.itemIndex = -1;
+    engine.work.zepDir = ZepDirOf(engine.work.tevDir);
+    SortSchoolList(engine, -1);
+}
+
+} // namespace
+
+std::string SchoolNameFile(const Engine& engine) {
+    return engine.startup.dataPath + "schulnam.dat";
+}
+
+std::string DataSetFileName(const Engine& engine, const std::string& schoolNumber) {
+    return engine.work.tevDir + "SL" + schoolNumber + engine.startup.yearSuffix;
+}
+
+std::string MakeListLine(const std::string& fileLine, bool fullForm) {
+    std::string line = fullForm ? fileLine : fileLine.substr(0, kShortPartLength);
+    if (line.size() < kShortPartLength) line.resize(kShortPartLength, ' ');
+    if (!fullForm && fileLine.size() > 214) line += fileLine.substr(214, 20);
+    return line;
+}
+
+bool ChooseSchoolGroup(Engine& engine) {
+    if (!engine.services.files.Exists(SchoolNameFile(engine))) {
+        engine.services.messages.ShowInfo("nicht gefunden: " + SchoolNameFile(engine));
+        return false;
+    }
+    const auto& choices = SchoolGroupChoices();
+    OptionRequest request;
+    request.caption = Win("Schul-Gruppe wählen");
+    request.options = choices;
+    const auto current = std::find_if(choices.begin(), choices.end(), [&](const std::string& c) {
+        return c.compare(0, 2, engine.schoolGroup, 0, 2) == 0;
+    });
+    request.preset = current == choices.end() ? 1 : static_cast<int>(current - choices.begin()) + 1;
+    const int chosen = engine.ui().ChooseOption(request);
+    if (chosen < 1 || chosen > static_cast<int>(choices.size())) return false;
+    engine.schoolGroup = choices[chosen - 1];
+    return true;
+}
+
+void LoadSchoolDirectory(Engine& engine, const std::string& groupCode) {
+    const std::string code = (groupCode + "  ").substr(0, 2);
+    const bool fullForm = code[1] != ' ';
+    engine.schoolList.lines.clear();
+    engine.schoolList.lineForm = fullForm ? kFullLineForm : kShortLineForm;
+    std::ifstream in;
+    if (engine.services.files.OpenForReading("-" + SchoolNameFile(engine), in)) {
+        LineReader reader(in);
+        std::string fileLine;
+        while (reader.Next(fileLine) && engine.schoolList.lines.size() < kMaxListFileLines) {
+            if (fileLine.compare(0, 2, ".Z") == 0) break;
+            if (fileLine.empty() || fileLine[0] != '0') continue;
+            if (!InSchoolGroup(fileLine, code)) continue;
+            std::string line = MakeListLine(fileLine, fullForm);
+            const std::string number = SchoolNumberOf(line);
+            if (!engine.services.files.Exists(DataSetFileName(engine, number))) line[0] = '\\';
+            line[76] = RegionGroupOf(line.substr(80, 3));
+            engine.schoolList.lines.push_back(std::move(line));
+            ReportDuplicates(engine);
+        }
+    }
+    FinishLoading(engine, "   " + engine.schoolGroup.substr(2, 20));
+}
+
+void LoadOldNameList(Engine& engine, char districtFilter) {
+    engine.schoolList.lines.clear();
+    engine.schoolList.lineForm = kShortLineForm;
+    const std::string file = FindFirstFile(engine.startup.dataPath + "namen*.dat");
+    std::vector<std::string> lines;
+    std::ifstream in;
+    if (!file.empty() && engine.services.files.OpenForReading("-" + file, in)) {
+        LineReader reader(in);
+        std::string line;
+        while (reader.Next(line) && lines.size() < kMaxListFileLines)
+            lines.push_back(line);
+    }
+    auto startsWith = [](const std::string& line, const char* mark) {
+        return line.compare(0, 2, mark) == 0;
+    };
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [&](const std::string& l) { return startsWith(l, ".S"); });
+    const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                   [&](const std::string& l) { return startsWith(l, ".Z"); });
+    auto begin = first == lines.end() ? lines.begin() : first + 1;
+    auto end = last == lines.rend() ? lines.end() : (last + 1).base();
+    for (auto it = begin; it < end; ++it) {
+        if (districtFilter != ' ' && (it->size() < 2 || (*it)[1] != districtFilter)) continue;
+        engine.schoolList.lines.push_back(*it);
+        ReportDuplicates(engine);
+    }
+    FinishLoading(engine, "");
+}
+
+void ShowRegionalNumbers(SchoolList& list) {
+    for (auto& line : list.lines) {
+        const std::string regional = line.size() >= 83 ? line.substr(77, 6) : std::string(6, ' ');
+        PutAt(line, 53, " " + regional + " ");
+    }
+}
+
+} // namespace tev

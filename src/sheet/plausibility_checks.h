@@ -1,0 +1,125 @@
+#pragma once
+// Internal to the plausibility test: what every group of checks reads, where it writes its
+// lines, and the rows and columns of the form that several groups share.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/sheet.h"
+
+namespace tev::plausi {
+
+// Class levels 5, 6, 7, 8, 9, 10, 11, J1, J2 as indexes 0..8; tables 1.1 and 1.8 hold level
+// k in column 3 + k, their row sum in column 12.
+inline constexpr int kLevels = 9;
+inline constexpr int kLevel10 = 5;
+inline constexpr int kLevel11 = 6;
+inline constexpr int kJ1 = 7;
+inline constexpr int kJ2 = 8;
+inline constexpr int kPupilSumColumn = 12;
+
+// Rows of tables 1.1 and 1.8 as the form uses them (from 2016/17; migration from 2014/15).
+namespace rows {
+inline constexpr int kLastLanguageRow = 34;
+inline constexpr int kPreparatory = 35; // pupils in preparatory classes (VKL)
+inline constexpr int kAll = 37;         // "Schüler insges:"
+inline constexpr int kGirls = 38;
+inline constexpr int kForeignGirls = 39;
+inline constexpr int kForeign = 40;
+inline constexpr int kLanguageProfile = 43; // "mit Sprachzug": the third foreign language
+inline constexpr int kPreparatoryClasses = 49;
+inline constexpr int kPreparatoryGirls = 50;
+inline constexpr int kMigration = 51;
+inline constexpr int kMigrationGirls = 52;
+} // namespace rows
+
+// What the main window's check boxes switch on.
+struct Options {
+    bool hoursPlausibility = false;  // "9.1 Plaus-Test"
+    bool targetPlausibility = false; // "9.1 Soll-Plausibilität"
+    bool showDifferences = false;    // "Diff zeigen"
+};
+
+// Cells that the sums of the test rewrite, read before the sums ran.
+struct BeforeSums {
+    // Table 2.1: a class column whose "insgesamt" did not match "männlich" + "weiblich"
+    // (-1 when every column matched), with the three typed values.
+    int promotionColumn = -1;
+    int promotionMale = 0;
+    int promotionFemale = 0;
+    int promotionTotal = 0;
+    // Table 4.2: "anderen Gemeinden des Landkreises".
+    int otherTownsOfDistrict = 0;
+};
+
+class Context {
+public:
+    Context(const Sheet& sheet, Options options, BeforeSums before);
+
+    const Sheet& sheet;
+    const int year;
+    const int regime;
+    const Options options;
+    const BeforeSums before;
+
+    // Grids by table number (11 for 1.1); a table the sheet lacks reads as an empty grid.
+    const StringGrid& Grid(int table) const;
+    int Num(int table, int col, int row) const;
+    // Trimmed cell text.
+    std::string Text(int table, int col, int row) const;
+    bool Empty(int table, int col, int row) const { return Text(table, col, row).empty(); }
+
+    // A row of tables 1.1 + 1.8 at one level, and over all levels.
+    int Pupils(int row, int level) const;
+    int PupilsOfTable(int table, int row, int level) const;
+    int PupilTotal(int row) const;
+
+    // message + ":  a <> b" (the numbers go before a "\r" that starts a second part of the
+    // message); with "Diff zeigen" the difference follows.
+    std::string Differs(std::string_view message, int a, int b) const;
+    // message + ":  a > b".
+    std::string Exceeds(std::string_view message, int a, int b) const;
+    std::string FallsShort(std::string_view message, int a, int b) const;
+};
+
+struct Report {
+    // Errors; any of them makes the school's data faulty.
+    std::vector<std::string> findings;
+    // Lines that are shown but are no errors.
+    std::vector<std::string> remarks;
+
+    void Finding(std::string line) { findings.push_back(std::move(line)); }
+    void Remark(std::string line) { remarks.push_back(std::move(line)); }
+};
+
+// "KlSt. 5" .. "KlSt.11", "KlSt.12/J1", "KlSt.13/J2".
+std::string LevelText(int level);
+
+// Steps of the test, in the order they run.
+void CheckPupilTotals(const Context& c, Report& r);        // 1
+void CheckForeignPupils(const Context& c, Report& r);      // 2
+void CheckMigration(const Context& c, Report& r);          // 3
+void CheckPreparatoryClasses(const Context& c, Report& r); // 4
+void CheckProfiles(const Context& c, Report& r);           // 5
+void CheckDisallowedNationalities(const Context& c, Report& r); // 6
+void CheckBirthYears(const Context& c, Report& r);              // 7
+void CheckNonPromoted(const Context& c, Report& r);             // 8
+void CheckCourses(const Context& c, Report& r);                 // 9
+void CheckHours(const Context& c, Report& r);                   // 10
+void CheckResidence(const Context& c, Report& r);               // 11
+void CheckLeavers(const Context& c, Report& r);                 // 12
+void CheckYugoslavia(const Context& c, Report& r);              // 13
+void CheckInclusion(const Context& c, Report& r);               // 14
+void CheckIslamicEducation(const Context& c, Report& r);        // 15
+void CheckCourseSizes(const Context& c, Report& r);             // 16
+void CheckSports(const Context& c, Report& r);                  // 17
+void CheckWorkingGroups(const Context& c, Report& r);           // 18
+void CheckGrades(const Context& c, Report& r);                  // 19
+void AddRemarks(const Context& c, Report& r);                   // 20
+
+// Shared by the checks of the final years.
+bool HasFinalYearPupils(const Context& c);
+// The target-hours remark of the hours table, also needed for the notes of the summary.
+inline constexpr std::string_view kTargetDeviation = "erhebl.Abweich. Soll9.1-Soll9.2";
+
+} // namespace tev::plausi

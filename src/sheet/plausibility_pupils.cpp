@@ -1,0 +1,176 @@
+// Steps 1 to 5: the pupil tables 1.1 and 1.8 against each other and against 1.2, 2.2, 2.3.
+#include <initializer_list>
+
+#include "output/codepage.h"
+#include "sheet/plausibility_checks.h"
+
+namespace tev::plausi {
+namespace {
+
+int LastRow(const Context& c, int table) {
+    return c.Grid(table).RowCount() - 1;
+}
+
+// The preparatory classes of table 1.2 (rows 16 to 18, classes 5 to 11).
+int PreparatoryPupilsOfClassTable(const Context& c) {
+    int sum = 0;
+    for (int row = 16; row <= 18; ++row) {
+        for (int col = 1; col <= 7; ++col)
+            sum += c.Num(12, col, row);
+    }
+    return sum;
+}
+
+// The first level at which row `part` of 1.1 + 1.8 exceeds row `whole`, -1 when none does.
+int FirstLevelExceeding(const Context& c, int part, int whole) {
+    for (int level = 0; level < kLevels; ++level) {
+        if (c.Pupils(part, level) > c.Pupils(whole, level)) return level;
+    }
+    return -1;
+}
+
+void CheckSubRow(const Context& c, Report& r, const char* utf8Message, int part, int whole) {
+    const int level = FirstLevelExceeding(c, part, whole);
+    if (level >= 0) r.Finding(c.Exceeds(Win(utf8Message), c.Pupils(part, level), c.Pupils(whole, level)));
+}
+
+// Profiles are chosen from class 8 on; the 8-year track has no class 11.
+int LastProfileLevel(int table) {
+    return table == 18 ? kLevel10 : kLevel11;
+}
+constexpr int kFirstProfileLevel = 3;
+
+// The profile rows: art, music, languages, the school's own profiles, science and technology;
+// before 2016/17 also the pupils without a profile ("ohn.Zuordnung").
+std::vector<int> ProfileRows(int year) {
+    std::vector<int> profileRows = {41, 42, rows::kLanguageProfile, 44, 45, 47, 48};
+    if (year < 116) profileRows.push_back(56);
+    return profileRows;
+}
+
+bool HasThirdLanguage(const Context& c, int table, int row) {
+    const std::string third = c.Text(table, 2, row);
+    return !third.empty() && third[0] != '_';
+}
+
+void CheckProfileSums(const Context& c, Report& r, int table) {
+    const std::string tableText = table == 18 ? "1.8" : "1.1";
+    for (int level = kFirstProfileLevel; level <= LastProfileLevel(table); ++level) {
+        int profiles = 0;
+        for (int row : ProfileRows(c.year))
+            profiles += c.PupilsOfTable(table, row, level);
+        const int pupils = c.PupilsOfTable(table, rows::kAll, level);
+        // A level whose profiles are not filled in is not compared.
+        if (profiles > 0 && profiles != pupils) {
+            r.Finding(c.Differs("Summe Profile " + LevelText(level) + " in " + tableText +
+                                    " <> " + Win("Schüler insges"),
+                                profiles, pupils));
+        }
+    }
+}
+
+void CheckThirdLanguage(const Context& c, Report& r, int table) {
+    int third = 0;
+    int profile = 0;
+    for (int level = kFirstProfileLevel; level <= LastProfileLevel(table); ++level) {
+        for (int row = 1; row <= rows::kLastLanguageRow; ++row) {
+            if (HasThirdLanguage(c, table, row)) third += c.PupilsOfTable(table, row, level);
+        }
+        profile += c.PupilsOfTable(table, rows::kLanguageProfile, level);
+    }
+    if (third != profile) {
+        const std::string tableText = table == 18 ? "1.8" : "1.1";
+        r.Finding(c.Differs("in " + tableText + ": Summe 3.FS <> mit Sprachprofil", third, profile));
+    }
+}
+
+} // namespace
+
+void CheckPupilTotals(const Context& c, Report& r) {
+    const int sumRow22 = LastRow(c, 22);
+    for (int level = 0; level < kLevels; ++level) {
+        const std::string levelText = LevelText(level);
+        const int pupils = c.Pupils(rows::kAll, level);
+        const int origin = c.Num(22, 1 + level, sumRow22);
+        if (pupils != origin) {
+            r.Finding(c.Differs("Summe " + levelText + " in   1.1+1.8 <> 2.2", pupils, origin));
+        }
+        for (int table : {11, 18}) {
+            const int girls = c.PupilsOfTable(table, rows::kGirls, level);
+            const int all = c.PupilsOfTable(table, rows::kAll, level);
+            if (girls <= all) continue;
+            const std::string message = table == 11
+                                            ? Win("9j:Mädchen > Summe ") + levelText + " in   1.1 "
+                                            : Win("8j:Mädchen > Summe ") + levelText + " in   1.8 ";
+            r.Finding(c.Exceeds(message, girls, all));
+        }
+    }
+}
+
+void CheckForeignPupils(const Context& c, Report& r) {
+    const int foreign = c.PupilTotal(rows::kForeign);
+    const int nationalities = c.Num(23, 2, LastRow(c, 23));
+    if (foreign == nationalities) return;
+    r.Finding(c.Differs(Win("Summe Ausländer in   1.1+1.8 <> 2.3\r (Ausländer in 1.1+1.8  sind in  "
+                            "Listen/Lehrauftragsverteilung/Erg  zu ändern)"),
+                        foreign, nationalities));
+}
+
+// Migration background is asked from 2014/15, female foreigners (row 39) from 2016/17.
+void CheckMigration(const Context& c, Report& r) {
+    if (c.year < 114) return;
+    const bool withForeignGirls = c.year >= 116;
+    for (int level = 0; level < kLevels; ++level) {
+        const int all = c.Pupils(rows::kAll, level);
+        const int girls = c.Pupils(rows::kGirls, level);
+        const int migr = c.Pupils(rows::kMigration, level);
+        const int migrGirls = c.Pupils(rows::kMigrationGirls, level);
+        const int foreign = c.Pupils(rows::kForeign, level);
+        const int foreignGirls = c.Pupils(rows::kForeignGirls, level);
+        const std::string where = " in 1.1+1.8  " + LevelText(level);
+        auto test = [&](bool applies, const char* message, int a, int b) {
+            if (applies && a > b) r.Finding(c.Exceeds(message + where, a, b));
+        };
+        test(true, "mit_Migr > Schüler insges", migr, all);
+        test(true, "mit_Migr_weibl > Mädchen", migrGirls, girls);
+        test(true, "mit_Migr - mit_Migr_weibl > Schüler_insges - Mädchen", migr - migrGirls,
+             all - girls);
+        test(true, "Ausländer > mit_Migr", foreign, migr);
+        test(withForeignGirls, "Ausländer weibl > Ausländer", foreignGirls, foreign);
+        test(withForeignGirls, "Ausländer weibl > mit_Migr weibl", foreignGirls, migrGirls);
+        test(withForeignGirls, "Ausländer - Ausländer_weibl > mit_Migr - mit_Migr_weibl",
+             foreign - foreignGirls, migr - migrGirls);
+        test(true, "mit_Migr weibl > mit_Migr", migrGirls, migr);
+    }
+}
+
+void CheckPreparatoryClasses(const Context& c, Report& r) {
+    if (c.year < 116) return;
+    CheckSubRow(c, r, "dv. weibl.Schüler in VKL > Schüler in VKL", rows::kPreparatoryGirls,
+                rows::kPreparatory);
+    CheckSubRow(c, r, "Zahl Vorbereitungsklassen > Schüler in Vorbereitungsklassen",
+                rows::kPreparatoryClasses, rows::kPreparatory);
+    const int inPupilTables = c.PupilTotal(rows::kPreparatory);
+    const int inClassTable = PreparatoryPupilsOfClassTable(c);
+    if (inPupilTables != inClassTable) {
+        r.Finding(c.Differs(Win("1.1+1.8 Schüler in VKL <> 1.2 Schüler in gebildeten VKL"),
+                            inPupilTables, inClassTable));
+    }
+    auto sumColumn = [&](int row) {
+        return c.Num(11, kPupilSumColumn, row) + c.Num(18, kPupilSumColumn, row);
+    };
+    if (sumColumn(rows::kForeignGirls) == 0 && sumColumn(rows::kForeign) > 2 &&
+        sumColumn(rows::kGirls) > 10) {
+        r.Finding(Win("         keine weibl.Ausländer eingetragen? (in  "
+                      "Listen/Lehrauftragsverteilung/Erg  zu ändern)"));
+    }
+}
+
+void CheckProfiles(const Context& c, Report& r) {
+    CheckProfileSums(c, r, 18);
+    CheckProfileSums(c, r, 11);
+    CheckThirdLanguage(c, r, 11);
+    CheckThirdLanguage(c, r, 18);
+}
+
+} // namespace tev::plausi

@@ -1,0 +1,78 @@
+#pragma once
+// The engine's grid: a named table of cell texts with fixed heading rows and columns, column
+// widths and row heights in pixels, a hint and a tag. Cells are addressed (column, row).
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tev {
+
+// No grid grows beyond these bounds, whatever a file or a caller asks for.
+inline constexpr int kMaxGridCols = 200;
+inline constexpr int kMaxGridRows = 1000;
+// Widths and heights are kept within 0..kMaxCellExtent pixels.
+inline constexpr int kMaxCellExtent = 10000;
+inline constexpr int kDefaultColWidth = 64;
+inline constexpr int kDefaultRowHeight = 24;
+
+class StringGrid {
+public:
+    explicit StringGrid(std::string name = {}, int colCount = 5, int rowCount = 5);
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+
+    int ColCount() const { return colCount_; }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // Existing cells keep their texts; counts are clamped to 0..kMaxGridCols/kMaxGridRows.
+    void SetColCount(int count);
+    void SetRowCount(int count);
+
+    int FixedCols() const { return fixedCols_; }
+    int FixedRows() const { return fixedRows_; }
+    // Clamped to 0..ColCount / 0..RowCount.
+    void SetFixedCols(int count);
+    void SetFixedRows(int count);
+
+    // Outside the grid: reading gives an empty text, writing is ignored.
+    const std::string& Cells(int col, int row) const;
+    void SetCells(int col, int row, std::string_view text);
+
+    std::vector<std::string> Row(int row) const;
+    std::vector<std::string> Col(int col) const;
+    // Overwrites a row or column from a separated text (see FillItems); fields beyond the
+    // grid are dropped, cells the text does not reach keep their texts.
+    void FillRow(int row, std::string_view text);
+    void FillCol(int col, std::string_view text);
+
+    // Empties every cell; the shape stays.
+    void Clear();
+
+    int ColWidth(int col) const;
+    int RowHeight(int row) const;
+    void SetColWidth(int col, int width);
+    void SetRowHeight(int row, int height);
+    // Every column and row back to the default size.
+    void ResetSizes();
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint) { hint_ = std::move(hint); }
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+private:
+    bool Inside(int col, int row) const;
+
+    std::string name_;
+    int colCount_ = 0;
+    int fixedCols_ = 0;
+    int fixedRows_ = 0;
+    std::vector<std::vector<std::string>> rows_; // rows_[row][col]
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    std::string hint_;
+    int tag_ = 0;
+};
+
+} // namespace tev

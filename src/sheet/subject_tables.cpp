@@ -1,0 +1,64 @@
+#include "sheet/subject_tables.h"
+
+#include "output/text_routines.h"
+
+#include <algorithm>
+
+namespace tev {
+namespace {
+
+std::vector<std::string> Padded(std::initializer_list<const char*> codes) {
+    std::vector<std::string> table;
+    for (const char* code : codes)
+        table.push_back(PadRight(code, 3));
+    return table;
+}
+
+int IndexIn(const std::vector<std::string>& table, std::string_view code, int first) {
+    const std::string key = PadRight(code, 3);
+    for (int i = first; i < static_cast<int>(table.size()); ++i)
+        if (table[i] == key) return i;
+    return -1;
+}
+
+} // namespace
+
+const std::vector<std::string>& SubjectIndexTable() {
+    // Entry 39 is a placeholder that no subject code matches.
+    static const std::vector<std::string> table =
+        Padded({"",     "D",    "E",   "F",   "L",   "Gr",  "Ru",  "BK",  "Mu",  "G",   "Ek",
+                "Gk",   "EvR",  "KR",  "Eth", "M",   "Ph",  "Ch",  "Bio", "SM",  "SW",  "S",
+                "Ast",  "DG",   "Gl",  "Inf", "Li",  "Phi", "Psy", "Heb", "I",   "Sp",  "SFS",
+                "VKM",  "Sem",  "CAS", "Nat", "Son", "",    "*",   "ges", "W",   "F\"", "IRU",
+                "Gr\"", "Ru\"", "Por", "Jap", "Chi", "NWT", "LTh", "IMP", "VKS", "L\"", "Ukr"});
+    return table;
+}
+
+int SubjectIndexOf(std::string_view code) {
+    if (Trim(code).empty()) return -1;
+    return IndexIn(SubjectIndexTable(), code, 1);
+}
+
+const std::vector<std::string>& SubjectCodeTable() {
+    static const std::vector<std::string> table =
+        Padded({"",    "D",   "E",   "F",   "L",   "Gr",  "Ru",   "Sp",   "I",   "Por",
+                "Heb", "Jap", "Chi", "Tur", "F\"", "L\"", "Gr\"", "Ru\"", "BK",  "Mu",
+                "G",   "Ek",  "Gk",  "W",   "EvR", "KR",  "Eth",  "M",    "Ph",  "Ch",
+                "Bio", "NWT", "SM",  "SW",  "S",   "Ast", "DG",   "Gl",   "Inf", "CA",
+                "Li",  "LTh", "Phi", "Psy", "Sem", "VKM", "VKS",  "IRU",  "___", "ges"});
+    return table;
+}
+
+int SubjectCodeIndex(std::string_view code) {
+    return std::max(0, IndexIn(SubjectCodeTable(), code, 1));
+}
+
+std::string ExpandSubjectCode(std::string_view code) {
+    const std::string key = TrimRight(code);
+    if (key == "S") return "Sport";
+    if (key == "Sp") return "Spanisch";
+    if (key == "I") return "Italienisch";
+    return std::string(code);
+}
+
+} // namespace tev

@@ -1,0 +1,99 @@
+#include "shell/main_menu.h"
+
+#include "data/school_file_reconcile.h"
+#include "data/school_search.h"
+#include "output/codepage.h"
+#include "shell/directory_commands.h"
+#include "shell/window_commands.h"
+
+namespace tev {
+
+const std::vector<MenuEntry>& MainMenu() {
+    static const std::vector<MenuEntry> menu = [] {
+        struct Row {
+            const char* path;
+            const char* handler;
+            MenuCommand command;
+            bool developerOnly;
+        };
+        const Row rows[] = {
+            {"Datei/Laden", "Laden1Click", Laden1Click, false},
+            {"Datei/Ende", "Beenden1Click", Beenden1Click, false},
+            {"Bearbeiten", "Bearbeiten1Click", nullptr, false},
+            {"Fehl", "Fehl1Click", nullptr, false},
+            {"Testen", "Testen1Click", nullptr, false},
+            {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},
+            {"Drucken/Obere Tabelle (Auswertung)", "", nullptr, false},
+            {"Drucken/Übersicht(linke Box)", "bersichtlinkeBox1Click", nullptr, false},
+            {"Drucken/Ausgabe(rechte Box)", "AusgaberechteBox1Click", nullptr, false},
+            {"Drucken/NachForderung", "NachForderung1Click", nullptr, false},
+            {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click", nullptr,
+             false},
+            {"Drucken/Obere Tabelle (Auswertung) -> *.csv", "ObereTabelleAuswertungcsv1Click",
+             nullptr, false},
+            {"Kurzbericht/Schülerzahlen ( Kurzberichtauswertung!!! )",
+             "SchlerzahlenKurzbericht1Click", nullptr, false},
+            {"Kurzbericht/weitere Auswertungen", "weitereAuswertungen1Click",
+             weitereAuswertungen1Click, false},
+            {"Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt",
+             "ZentraleKlassenarbeit1Click", nullptr, false},
+            {"Auswerten/---Hinweis", "Hinweis1Click", nullptr, false},
+            {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
+             nullptr, false},
+            {"Auswerten/Auswerten allgemein", "AuswertenClick", nullptr, false},
+            {"Auswerten/Auswerten allgemein (ohne Testkennz.berücks.)", "AuswertenClick", nullptr,
+             false},
+            {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", nullptr, false},
+            {"Auswerten/Auswerten nach Fremdsprachen Kl.5 - 9 sowie 2.FS",
+             "AuswertennachFremdsprachenKl5791Click", nullptr, false},
+            {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", nullptr, false},
+            {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click", nullptr,
+             false},
+            {"Auswerten/Sollzahlen (9.1, 9.2, 9.1-9.2)", "Sollzahlen1Click", nullptr, false},
+            {"Auswerten/Sonderauswertungen", "Sonderauswertungen1Click", nullptr, false},
+            {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", nullptr, false},
+            {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", nullptr, false},
+            {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click", nullptr,
+             false},
+            {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
+             nullptr, false},
+            {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
+            {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
+             nullptr, false},
+            {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click", nullptr,
+             false},
+            {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", nullptr, false},
+            {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
+             false},
+            {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", nullptr, true},
+            {"XXX/Suche Schule", "SucheSchule1Click", SucheSchule1Click, true},
+            {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
+             true},
+            {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", nullptr, true},
+            {"XXX/Suche  N", "SucheN1Click", nullptr, true},
+            {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", nullptr, true},
+            {"XXX/_ein", "ein1Click", nullptr, true},
+            {"XXX/_aus", "aus1Click", nullptr, true},
+            {"Diverses/Obere Tabelle schließen / anzeigen", "ObereTabelleschlieen1Click",
+             ObereTabelleschlieen1Click, false},
+            {"Diverses/Druck umleiten in Datei", "DruckumleiteninDatei1Click", nullptr, false},
+            {"Diverses/Rep 9.1", "SBrepair91Click", nullptr, false},
+            {"Info", "InfoClick", nullptr, false},
+        };
+        std::vector<MenuEntry> entries;
+        for (const Row& row : rows) {
+            entries.push_back({Win(row.path), row.handler, row.command, row.developerOnly});
+        }
+        return entries;
+    }();
+    return menu;
+}
+
+const MenuEntry* FindMenuEntry(const std::string& path) {
+    for (const auto& entry : MainMenu()) {
+        if (entry.path == path) return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace tev

@@ -1,0 +1,18 @@
+#pragma once
+// Sorting of the school list by the thirteen keys of the sort radio group.
+#include "shell/engine.h"
+
+#include <string>
+#include <vector>
+
+namespace tev {
+
+// The captions of the sort keys, index 0..12.
+const std::vector<std::string>& SortKeyCaptions();
+
+// A negative index keeps the remembered one. Rebuilds the ListOrderNumbers in every case.
+void SortSchoolList(Engine& engine, int index);
+
+void RebuildListOrderNumbers(Engine& engine);
+
+} // namespace tev

@@ -1,0 +1,90 @@
+#include "output/codepage.h"
+#include "support/cli_runner.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+struct CliFixture : ::testing::Test {
+    TempDir temp;
+    std::filesystem::path data = temp.path() / "daten";
+
+    void SetUp() override {
+        auto line = [](const std::string& number, const std::string& shortName,
+                       const std::string& regional) {
+            SchoolNameLine school;
+            school.number = number;
+            school.shortName = shortName;
+            school.regional = regional;
+            return school.Text();
+        };
+        WriteFile(
+            data / "schulnam.dat",
+            DosLines({line("112240", DosFromUtf8("Ölberg-Gym"), "211111"),
+                      line("112233", "Schiller-Gym", "111118"),
+                      line("312250", "Anna-Gym", "411126"), line("112233", "Doppelt", "111118")}));
+        WriteFile(data / "TEV" / "SL112233.16", "");
+    }
+    CliResult Run(std::vector<std::string> args) { return RunCli(TEV_CLI_PATH, args, temp.path()); }
+};
+
+} // namespace
+
+TEST_F(CliFixture, ListPrintsTheSchoolListAsTheWindowShowsIt) {
+    const auto result = Run({"--data", data.string(), "--year", ".16", "--group", "  ", "list"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto lines = result.OutLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(0, 20), "00112233Schiller-Gym");
+    EXPECT_EQ(lines[2].substr(0, 8), "\\0112240");
+    EXPECT_EQ(lines[2].substr(8, 12), "Ölberg-Gym ");
+    EXPECT_NE(lines[0].find(" 111118 "), std::string::npos);
+
+    const auto byName = Run({"--data", data.string(), "--year", ".16", "--sort", "3", "list"});
+    ASSERT_EQ(byName.exitCode, 0);
+    EXPECT_EQ(byName.OutLines()[0].substr(8, 8), "Anna-Gym");
+    EXPECT_EQ(byName.OutLines()[2].substr(8, 7), "Ölberg");
+
+    const auto district = Run({"--data", data.string(), "--year", ".16", "--group", "31", "list"});
+    EXPECT_EQ(district.exitCode, 0);
+    EXPECT_TRUE(district.OutLines().empty());
+}
+
+TEST_F(CliFixture, LoadingTheDirectoryPrintsTheDuplicateReport) {
+    const auto result = Run({"--data", data.string(), "--year", ".16", "menu", "Datei/Laden"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto lines = result.OutLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind("DID doppelt: 00112233Doppelt", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("             00112233Schiller-Gym", 0), 0u);
+}
+
+TEST_F(CliFixture, ExitCodesForUsageMissingAnswersAndUnbuiltEntries) {
+    EXPECT_EQ(Run({"--sort", "13", "list"}).exitCode, 2);
+    EXPECT_EQ(Run({"--data", data.string(), "frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Run({"--data", data.string(), "--group", "xy", "list"}).exitCode, 2);
+    const auto unbuilt = Run({"--data", data.string(), "menu", "Testen"});
+    EXPECT_EQ(unbuilt.exitCode, 2);
+    EXPECT_NE(unbuilt.err.find("not available yet"), std::string::npos);
+    const auto developer = Run({"--data", data.string(), "menu", "XXX/Suche Schule"});
+    EXPECT_EQ(developer.exitCode, 2);
+}
+
+TEST_F(CliFixture, MissingDataDirectoryGivesAnEmptyListAndAMessage) {
+    const auto result = Run({"--data", (temp.path() / "fehlt").string(), "list"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("info: nicht gefunden: "), std::string::npos);
+}
+
+TEST_F(CliFixture, TheSchoolSearchAsksAndEndsWithoutAnswer) {
+    const auto noAnswer =
+        RunCli(TEV_CLI_PATH, {"--data", data.string(), "menu", "XXX/Suche Schule"}, temp.path(),
+               {"usw=QVZ"});
+    EXPECT_EQ(noAnswer.exitCode, 3);
+    EXPECT_NE(noAnswer.err.find("Schule suchen"), std::string::npos);
+}

@@ -1,0 +1,149 @@
+#include "data/data_set_file.h"
+#include "data/school_groups.h"
+#include "output/codepage.h"
+#include "sheet/record_mapping.h"
+#include "shell/program_start.h"
+#include "shell/school_loading.h"
+#include "shell/scripted_ui.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+// A stream that takes a number of bytes and then fails, as a full disk does.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(size_t capacity) : left_(capacity) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (left_ == 0 || traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::eof();
+        --left_;
+        return c;
+    }
+
+private:
+    size_t left_;
+};
+
+struct FailingStream : std::ostream {
+    explicit FailingStream(size_t capacity) : std::ostream(&buffer), buffer(capacity) {}
+    FailingBuffer buffer;
+};
+
+const char* const kDataSet = ".;21;112233;2016/17;Schiller-Gym    \r\n"
+                             " 0;;5;6;7;8;9;10;11;zusammen\r\n"
+                             " 1;m\xE4nnlich;1;2;;;;;;\r\n"
+                             " 2;weiblich;3;;;;;;;\r\n"
+                             ".;34;112233;2016/17;Schiller-Gym    \r\n"
+                             " 1;Heim;4\r\n";
+
+struct DataSetFixture : ::testing::Test {
+    TempDir temp;
+    ScriptedUi ui;
+    Engine engine{ui, temp.path()};
+    std::filesystem::path file = temp.path() / "TEV" / "SL112233.16";
+
+    void SetUp() override {
+        SchoolNameLine school;
+        school.shortName = "Schiller-Gym";
+        WriteFile(temp.path() / "schulnam.dat", DosLines({school.Text()}));
+        WriteFile(file, kDataSet);
+        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
+        StartInputs inputs;
+        inputs.parameters = {temp.path().string()};
+        inputs.today = {2016, 11, 20};
+        ProcessStart(engine, inputs);
+        FormCreate(engine, inputs);
+        engine.schoolList.itemIndex = 0;
+    }
+    const StringGrid& Grid(const char* name) { return *engine.sheet.grids.Find(name); }
+};
+
+} // namespace
+
+TEST_F(DataSetFixture, LoadingFillsTheSheetAndNamesTheFile) {
+    EXPECT_TRUE(LoadListedSchool(engine));
+    EXPECT_EQ(Grid("SG21").Cells(1, 1), "1");
+    EXPECT_EQ(Grid("SG34").Cells(1, 1), "4");
+    EXPECT_EQ(engine.sheet.currentFile, file.string());
+    EXPECT_EQ(engine.sheet.header.SchoolNumber(), "112233");
+    EXPECT_EQ(engine.sheet.header.shortName, "Schiller-Gym    ");
+}
+
+TEST_F(DataSetFixture, ASchoolWithoutFileLoadsEmpty) {
+    std::filesystem::remove(file);
+    EXPECT_FALSE(LoadListedSchool(engine));
+    EXPECT_EQ(Grid("SG21").Cells(1, 1), "");
+    EXPECT_EQ(engine.sheet.header.SchoolNumber(), "112233");
+    EXPECT_EQ(engine.sheet.header.yearText, "2016/17");
+}
+
+TEST_F(DataSetFixture, SavingAsksKeepsABackupAndWritesTheYearsBlocks) {
+    LoadListedSchool(engine);
+    ui.AddAnswer("nein");
+    EXPECT_FALSE(SaveDataSet(engine, 0));
+    EXPECT_EQ(ReadFile(file), kDataSet);
+
+    ui.AddAnswer("ja");
+    EXPECT_TRUE(SaveDataSet(engine, -1));
+    EXPECT_EQ(ui.messages().back(), "Schulstatistik-Daten sind gespeichert");
+    EXPECT_EQ(ReadFile(temp.path() / "TEV" / "SL112233.alt"), kDataSet);
+    const std::string saved = ReadFile(file);
+    EXPECT_NE(saved.find(".;42;"), std::string::npos);
+    EXPECT_NE(saved.find(".;43;"), std::string::npos);
+    EXPECT_EQ(saved.find(".;44;"), std::string::npos);
+    EXPECT_EQ(saved.find(".;72;"), std::string::npos);
+    EXPECT_EQ(saved.find(".;92;"), std::string::npos);
+    EXPECT_LT(saved.find(".;41;"), saved.find(".;42;"));
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".$$$"));
+
+    LoadListedSchool(engine);
+    EXPECT_EQ(Grid("SG34").Cells(1, 1), "4");
+}
+
+TEST_F(DataSetFixture, ASaveThatFailsHalfWayLeavesTheOldFile) {
+    LoadListedSchool(engine);
+    engine.openOutput = [](const std::string&) { return std::make_unique<FailingStream>(500); };
+    ui.AddAnswer("ja");
+    EXPECT_FALSE(SaveDataSet(engine, 0));
+    EXPECT_EQ(ReadFile(file), kDataSet);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + ".$$$"));
+    EXPECT_EQ(ui.messages().back().rfind("kein Platz", 0), 0u);
+}
+
+TEST_F(DataSetFixture, ExportWritesOneBlockPerTable) {
+    LoadListedSchool(engine);
+    ui.AddAnswer("11");
+    EXPECT_TRUE(SaveDataSet(engine, 1));
+    const std::string exported = ReadFile(temp.path() / "STAL7_1.ASC");
+    EXPECT_EQ(exported.rfind(".;71;112233;2016/17;", 0), 0u);
+    EXPECT_EQ(exported.find(".;", 1), std::string::npos);
+}
+
+TEST_F(DataSetFixture, ImportTakesTablesFromExchangeFiles) {
+    LoadListedSchool(engine);
+    WriteFile(temp.path() / "STAL3_4.ASC", ".;34;112233;2016/17;X\r\n 1;Heim;9\r\n");
+    ui.AddAnswer((temp.path() / "STAL3_4.ASC").string());
+    ui.AddAnswer("ja");
+    EXPECT_TRUE(LoadDataSet(engine, 1));
+    EXPECT_EQ(Grid("SG34").Cells(1, 1), "9");
+    EXPECT_EQ(Grid("SG21").Cells(1, 1), "1");
+    EXPECT_EQ(engine.sheet.currentFile, file.string());
+}
+
+TEST_F(DataSetFixture, GarbageFilesGiveOneMessageAndBoundedGrids) {
+    WriteFile(file, ".;21;112233;2016/17;X\r\n999999999;a;1\r\n1234567;b;2\r\n 1;" +
+                        std::string(10000, 'x') + "\r\n");
+    LoadListedSchool(engine);
+    EXPECT_LE(Grid("SG21").RowCount(), 1000);
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_NE(ui.messages().back().find("999999999"), std::string::npos);
+    EXPECT_NE(ui.messages().back().find("(und 2 weitere)"), std::string::npos);
+}
