@@ -1,5 +1,6 @@
 #include "app/cli_commands.h"
 
+#include "app/cli_plausi.h"
 #include "app/cli_sheet.h"
 #include "output/codepage.h"
 #include "shell/main_menu.h"
@@ -40,6 +41,7 @@ int RunCommand(Session& session, const Options& options) {
     if (options.command == "menu") return MenuCommand(session, options);
     if (options.command == "sheet") return SheetCommand(session, options);
     if (options.command == "edit") return EditCommand(session, options);
+    if (options.command == "plausi") return PlausiCommand(session, options);
     throw UsageError{"unknown command \"" + options.command + "\""};
 }
 

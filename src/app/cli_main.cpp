@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     try {
         const cli::Options options = cli::ParseOptions(args);
         cli::Session session(options);
-        return cli::RunCommand(session, options);
+        const int code = cli::RunCommand(session, options);
+        return cli::FinishPrinting(session) ? code : 1;
     } catch (const cli::UsageError& error) {
         std::cerr << "tev-cli: " << error.message << '\n' << cli::UsageText();
         return 2;

@@ -35,7 +35,7 @@ const char* UsageText() {
     return "usage: tev-cli [OPTIONS] COMMAND [ARGS...]\n"
            "options: --data DIR  --year SUFFIX  --today YYYY-MM-DD  --group CODE  --sort N\n"
            "         --answer TEXT (repeatable)  --defaults  --printer FILE\n"
-           "commands: list | menu PATH | sheet SCHOOL [TABLE...]\n"
+           "commands: list | menu PATH | sheet SCHOOL [TABLE...] | plausi SCHOOL\n"
            "          edit [--save] SCHOOL TABLE COL ROW TEXT [...]\n"
            "          demo-data DIR [--schools N] [--seed S] [--years .14-.24]\n";
 }

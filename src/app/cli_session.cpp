@@ -2,6 +2,7 @@
 
 #include "data/school_groups.h"
 #include "output/codepage.h"
+#include "output/pdf_canvas.h"
 #include "shell/program_start.h"
 
 #include <algorithm>
@@ -34,6 +35,7 @@ Session::Session(const Options& options) {
     });
 
     engine = std::make_unique<Engine>(ui, std::filesystem::current_path());
+    engine->printer = std::make_unique<PdfCanvas>(options.printerFile);
     StartInputs inputs;
     if (options.dataDirectory) inputs.parameters.push_back(*options.dataDirectory);
     inputs.usw = EnvironmentValue("usw");
@@ -46,6 +48,16 @@ Session::Session(const Options& options) {
     inputs.driveV = EnvironmentValue("TEV_DRIVE_V");
     ProcessStart(*engine, inputs);
     FormCreate(*engine, inputs);
+}
+
+bool FinishPrinting(Session& session) {
+    auto* pdf = dynamic_cast<PdfCanvas*>(session.engine->printer.get());
+    if (!pdf) return true;
+    if (pdf->InDocument()) pdf->EndDocument();
+    if (!pdf->failed()) return true;
+    std::cerr << "tev-cli: the PDF file could not be written: " << pdf->DocumentPath(1).string()
+              << '\n';
+    return false;
 }
 
 void PrintLines(const std::vector<std::string>& lines) {

@@ -16,6 +16,9 @@ struct Session {
     std::unique_ptr<Engine> engine;
 };
 
+// Ends a document left open and tells whether every PDF file could be written.
+bool FinishPrinting(Session& session);
+
 // Lines to stdout, as UTF-8.
 void PrintLines(const std::vector<std::string>& lines);
 

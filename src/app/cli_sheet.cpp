@@ -1,5 +1,6 @@
 #include "app/cli_sheet.h"
 
+#include "app/cli_school.h"
 #include "data/data_set_file.h"
 #include "data/data_set_format.h"
 #include "output/codepage.h"
@@ -14,20 +15,6 @@
 
 namespace tev::cli {
 namespace {
-
-// The school of the list whose number stands in characters 3 to 8, loaded as a click does.
-void LoadSchool(Session& session, const std::string& number) {
-    Engine& engine = *session.engine;
-    const auto& lines = engine.schoolList.lines;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() >= 8 && lines[i].compare(2, 6, number) == 0) {
-            SelectListedSchool(engine, static_cast<int>(i));
-            LBClick(engine);
-            return;
-        }
-    }
-    throw std::runtime_error("school " + number + " is not in the school list");
-}
 
 // "2.1" names the grid SG21.
 std::string GridOfTable(const std::string& table) {

@@ -4,6 +4,7 @@
 #include "data/school_directory.h"
 #include "output/codepage.h"
 #include "output/text_routines.h"
+#include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
 #include "shell/line_reader.h"
 
@@ -185,7 +186,7 @@ bool LoadDataSet(Engine& engine, int mode) {
 bool SaveDataSet(Engine& engine, int mode) {
     if (mode == 1) return ExportTables(engine);
     Sheet& sheet = engine.sheet;
-    UpdAll(sheet);
+    PlausibilityTest(engine);
     if (sheet.currentFile.empty()) return false;
     if (!engine.services.messages.AskYesNo(sheet.currentFile + "  wirklich abspeichern?")) {
         return false;

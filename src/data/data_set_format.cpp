@@ -59,6 +59,7 @@ int CourseRow(const StringGrid& grid, const std::string& firstCell, int givenRow
             if (SubjectIndexTable()[subjects[i]] == code) return static_cast<int>(i) + 1;
         }
     }
+    if (givenRow == 0) return 0; // the heading row
     const std::string label = Trim(grid.Cells(0, givenRow));
     const bool free = givenRow > 0 && givenRow < grid.RowCount() - 1 &&
                       (label.empty() || label == Trim(firstCell));

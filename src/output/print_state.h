@@ -6,7 +6,7 @@
 namespace tev {
 
 // Print control flags (bits of PrintState::controlFlags).
-inline constexpr int kPrintNoChoiceDialogs = 1 << 1; // PrintGrid asks nothing
+inline constexpr int kPrintNoChoiceDialogs = 1 << 1;  // PrintGrid asks nothing
 inline constexpr int kPrintKeepDocumentOpen = 1 << 2; // lists do not end the document
 
 // Page geometry in 0.1 mm, y growing downwards.
@@ -23,10 +23,10 @@ struct PrintState {
     bool landscape = false;      // orientation flag
     bool redirectToFile = false; // "Druck umleiten in Datei": PrintGrid saves instead
     int controlFlags = 0;
-    std::string mark;            // print mark, at most 13 characters; empty: none
-    std::string progressName;    // the name being printed, at most 35 characters
-    std::string progressText;    // " wird gedruckt" / " ist gedruckt", at most 49 characters
-    bool printing = false;       // status bit while a list is printed
+    std::string mark;         // print mark, at most 13 characters; empty: none
+    std::string progressName; // the name being printed, at most 35 characters
+    std::string progressText; // " wird gedruckt" / " ist gedruckt", at most 49 characters
+    bool printing = false;    // status bit while a list is printed
     int pageCounter = 0;
     // A small grid ended with gap -2: the next document continues on its page.
     bool continueOnPage = false;

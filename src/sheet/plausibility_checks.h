@@ -1,11 +1,11 @@
 #pragma once
 // Internal to the plausibility test: what every group of checks reads, where it writes its
 // lines, and the rows and columns of the form that several groups share.
+#include "sheet/sheet.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "sheet/sheet.h"
 
 namespace tev::plausi {
 
@@ -32,6 +32,11 @@ inline constexpr int kPreparatoryGirls = 50;
 inline constexpr int kMigration = 51;
 inline constexpr int kMigrationGirls = 52;
 } // namespace rows
+
+// Cell numbers as the checks read them: beyond a million nothing in the form is meant, and
+// sums of such numbers stay within range.
+inline constexpr int kLargestCount = 1000000;
+int ReadCount(std::string_view text);
 
 // What the main window's check boxes switch on.
 struct Options {
@@ -96,11 +101,11 @@ struct Report {
 std::string LevelText(int level);
 
 // Steps of the test, in the order they run.
-void CheckPupilTotals(const Context& c, Report& r);        // 1
-void CheckForeignPupils(const Context& c, Report& r);      // 2
-void CheckMigration(const Context& c, Report& r);          // 3
-void CheckPreparatoryClasses(const Context& c, Report& r); // 4
-void CheckProfiles(const Context& c, Report& r);           // 5
+void CheckPupilTotals(const Context& c, Report& r);             // 1
+void CheckForeignPupils(const Context& c, Report& r);           // 2
+void CheckMigration(const Context& c, Report& r);               // 3
+void CheckPreparatoryClasses(const Context& c, Report& r);      // 4
+void CheckProfiles(const Context& c, Report& r);                // 5
 void CheckDisallowedNationalities(const Context& c, Report& r); // 6
 void CheckBirthYears(const Context& c, Report& r);              // 7
 void CheckNonPromoted(const Context& c, Report& r);             // 8
@@ -117,8 +122,19 @@ void CheckWorkingGroups(const Context& c, Report& r);           // 18
 void CheckGrades(const Context& c, Report& r);                  // 19
 void AddRemarks(const Context& c, Report& r);                   // 20
 
-// Shared by the checks of the final years.
+// Table 1.2 at a class level 5..11 (index 0..6): its regular classes (rows with pupils), its
+// preparatory classes, all its pupils; the pupils of all its preparatory classes; whether the
+// class letters of a level leave a gap.
+int RegularClassesOf12(const Context& c, int level);
+int PreparatoryClassesOf12(const Context& c, int level);
+int PupilsOf12(const Context& c, int level);
+int PreparatoryPupilsOf12(const Context& c);
+bool ClassLettersOf12HaveGap(const Context& c, int level);
+
+// Whether 1.1 + 1.8 hold pupils in the final years.
 bool HasFinalYearPupils(const Context& c);
+// The target total of 9.2 against that of 9.1 (more than a tenth apart).
+bool TargetTotalsDeviate(const Context& c);
 // The target-hours remark of the hours table, also needed for the notes of the summary.
 inline constexpr std::string_view kTargetDeviation = "erhebl.Abweich. Soll9.1-Soll9.2";
 

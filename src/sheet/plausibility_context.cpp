@@ -25,8 +25,12 @@ const StringGrid& Context::Grid(int table) const {
     return grid ? *grid : empty;
 }
 
+int ReadCount(std::string_view text) {
+    return ClampInt(-kLargestCount, ParseInt(text), kLargestCount);
+}
+
 int Context::Num(int table, int col, int row) const {
-    return ParseInt(Grid(table).Cells(col, row));
+    return ReadCount(Grid(table).Cells(col, row));
 }
 
 std::string Context::Text(int table, int col, int row) const {
@@ -66,8 +70,8 @@ std::string Context::FallsShort(std::string_view message, int a, int b) const {
 }
 
 std::string LevelText(int level) {
-    static const char* const kTexts[kLevels] = {"KlSt. 5", "KlSt. 6", "KlSt. 7",
-                                                "KlSt. 8", "KlSt. 9", "KlSt.10",
+    static const char* const kTexts[kLevels] = {"KlSt. 5", "KlSt. 6",    "KlSt. 7",
+                                                "KlSt. 8", "KlSt. 9",    "KlSt.10",
                                                 "KlSt.11", "KlSt.12/J1", "KlSt.13/J2"};
     return level >= 0 && level < kLevels ? kTexts[level] : "";
 }

@@ -1,24 +1,14 @@
 // Steps 1 to 5: the pupil tables 1.1 and 1.8 against each other and against 1.2, 2.2, 2.3.
-#include <initializer_list>
-
 #include "output/codepage.h"
 #include "sheet/plausibility_checks.h"
+
+#include <initializer_list>
 
 namespace tev::plausi {
 namespace {
 
 int LastRow(const Context& c, int table) {
     return c.Grid(table).RowCount() - 1;
-}
-
-// The preparatory classes of table 1.2 (rows 16 to 18, classes 5 to 11).
-int PreparatoryPupilsOfClassTable(const Context& c) {
-    int sum = 0;
-    for (int row = 16; row <= 18; ++row) {
-        for (int col = 1; col <= 7; ++col)
-            sum += c.Num(12, col, row);
-    }
-    return sum;
 }
 
 // The first level at which row `part` of 1.1 + 1.8 exceeds row `whole`, -1 when none does.
@@ -31,7 +21,8 @@ int FirstLevelExceeding(const Context& c, int part, int whole) {
 
 void CheckSubRow(const Context& c, Report& r, const char* utf8Message, int part, int whole) {
     const int level = FirstLevelExceeding(c, part, whole);
-    if (level >= 0) r.Finding(c.Exceeds(Win(utf8Message), c.Pupils(part, level), c.Pupils(whole, level)));
+    if (level >= 0)
+        r.Finding(c.Exceeds(Win(utf8Message), c.Pupils(part, level), c.Pupils(whole, level)));
 }
 
 // Profiles are chosen from class 8 on; the 8-year track has no class 11.
@@ -40,10 +31,11 @@ int LastProfileLevel(int table) {
 }
 constexpr int kFirstProfileLevel = 3;
 
-// The profile rows: art, music, languages, the school's own profiles, science and technology;
-// before 2016/17 also the pupils without a profile ("ohn.Zuordnung").
+// The profile rows: art, music, languages, the profiles of the school's own (sport among
+// them), science and technology ("mit NWT-Prof"; "mit NWT" counts the subject, not the
+// profile); before 2016/17 also the pupils without a profile ("ohn.Zuordnung").
 std::vector<int> ProfileRows(int year) {
-    std::vector<int> profileRows = {41, 42, rows::kLanguageProfile, 44, 45, 47, 48};
+    std::vector<int> profileRows = {41, 42, rows::kLanguageProfile, 44, 45, 48, 54};
     if (year < 116) profileRows.push_back(56);
     return profileRows;
 }
@@ -60,10 +52,11 @@ void CheckProfileSums(const Context& c, Report& r, int table) {
         for (int row : ProfileRows(c.year))
             profiles += c.PupilsOfTable(table, row, level);
         const int pupils = c.PupilsOfTable(table, rows::kAll, level);
-        // A level whose profiles are not filled in is not compared.
-        if (profiles > 0 && profiles != pupils) {
-            r.Finding(c.Differs("Summe Profile " + LevelText(level) + " in " + tableText +
-                                    " <> " + Win("Schüler insges"),
+        // The form has no row for some profiles (sport above all), so the rows may hold fewer
+        // pupils than the level, never more.
+        if (profiles > pupils) {
+            r.Finding(c.Differs("Summe Profile " + LevelText(level) + " in " + tableText + " <> " +
+                                    Win("Schüler insges"),
                                 profiles, pupils));
         }
     }
@@ -80,7 +73,8 @@ void CheckThirdLanguage(const Context& c, Report& r, int table) {
     }
     if (third != profile) {
         const std::string tableText = table == 18 ? "1.8" : "1.1";
-        r.Finding(c.Differs("in " + tableText + ": Summe 3.FS <> mit Sprachprofil", third, profile));
+        r.Finding(
+            c.Differs("in " + tableText + ": Summe 3.FS <> mit Sprachprofil", third, profile));
     }
 }
 
@@ -129,7 +123,7 @@ void CheckMigration(const Context& c, Report& r) {
         const int foreignGirls = c.Pupils(rows::kForeignGirls, level);
         const std::string where = " in 1.1+1.8  " + LevelText(level);
         auto test = [&](bool applies, const char* message, int a, int b) {
-            if (applies && a > b) r.Finding(c.Exceeds(message + where, a, b));
+            if (applies && a > b) r.Finding(c.Exceeds(Win(message) + where, a, b));
         };
         test(true, "mit_Migr > Schüler insges", migr, all);
         test(true, "mit_Migr_weibl > Mädchen", migrGirls, girls);
@@ -151,7 +145,7 @@ void CheckPreparatoryClasses(const Context& c, Report& r) {
     CheckSubRow(c, r, "Zahl Vorbereitungsklassen > Schüler in Vorbereitungsklassen",
                 rows::kPreparatoryClasses, rows::kPreparatory);
     const int inPupilTables = c.PupilTotal(rows::kPreparatory);
-    const int inClassTable = PreparatoryPupilsOfClassTable(c);
+    const int inClassTable = PreparatoryPupilsOf12(c);
     if (inPupilTables != inClassTable) {
         r.Finding(c.Differs(Win("1.1+1.8 Schüler in VKL <> 1.2 Schüler in gebildeten VKL"),
                             inPupilTables, inClassTable));

@@ -2,6 +2,7 @@
 #include "sheet/record_mapping.h"
 
 #include "output/text_routines.h"
+#include "sheet/hours_columns.h"
 #include "sheet/sheet_tabs.h"
 #include "sheet/table_sums.h"
 
@@ -99,6 +100,7 @@ void UpdAll(Sheet& sheet) {
         StringGrid* grid = table >= 0 ? sheet.grids.FindTable(table) : nullptr;
         if (grid == nullptr) continue;
         if (table == 81 || table == 82) NormaliseExchangeSubjects(*grid);
+        if (table == 91) CheckHoursColumns(sheet);
         RecomputeTable(sheet, *grid);
     }
     SetCourseHeadings(sheet);

@@ -3,6 +3,8 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "output/codepage.h"
+#include "output/print_commands.h"
+#include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
 #include "shell/window_commands.h"
 
@@ -24,8 +26,10 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Testen", "Testen1Click", nullptr, false},
             {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},
             {"Drucken/Obere Tabelle (Auswertung)", "", nullptr, false},
-            {"Drucken/Übersicht(linke Box)", "bersichtlinkeBox1Click", nullptr, false},
-            {"Drucken/Ausgabe(rechte Box)", "AusgaberechteBox1Click", nullptr, false},
+            {"Drucken/Übersicht(linke Box)", "bersichtlinkeBox1Click", bersichtlinkeBox1Click,
+             false},
+            {"Drucken/Ausgabe(rechte Box)", "AusgaberechteBox1Click", AusgaberechteBox1Click,
+             false},
             {"Drucken/NachForderung", "NachForderung1Click", nullptr, false},
             {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click", nullptr,
              false},
@@ -65,19 +69,20 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", nullptr, false},
             {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
              false},
-            {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", nullptr, true},
+            {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", Rep24aktDS1Click, true},
             {"XXX/Suche Schule", "SucheSchule1Click", SucheSchule1Click, true},
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
              true},
             {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", nullptr, true},
             {"XXX/Suche  N", "SucheN1Click", nullptr, true},
             {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", nullptr, true},
-            {"XXX/_ein", "ein1Click", nullptr, true},
-            {"XXX/_aus", "aus1Click", nullptr, true},
+            {"XXX/_ein", "ein1Click", ein1Click, true},
+            {"XXX/_aus", "aus1Click", aus1Click, true},
             {"Diverses/Obere Tabelle schließen / anzeigen", "ObereTabelleschlieen1Click",
              ObereTabelleschlieen1Click, false},
-            {"Diverses/Druck umleiten in Datei", "DruckumleiteninDatei1Click", nullptr, false},
-            {"Diverses/Rep 9.1", "SBrepair91Click", nullptr, false},
+            {"Diverses/Druck umleiten in Datei", "DruckumleiteninDatei1Click",
+             DruckumleiteninDatei1Click, false},
+            {"Diverses/Rep 9.1", "SBrepair91Click", SBrepair91Click, false},
             {"Info", "InfoClick", nullptr, false},
         };
         std::vector<MenuEntry> entries;

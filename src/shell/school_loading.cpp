@@ -2,7 +2,9 @@
 
 #include "data/data_set_file.h"
 #include "output/text_routines.h"
+#include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
+#include "sheet/sheet_repairs.h"
 #include "shell/school_selection.h"
 
 namespace tev {
@@ -12,6 +14,8 @@ bool LoadListedSchool(Engine& engine) {
     engine.services.log.Write("Tev1.Test1 nach fill0");
     const bool loaded = LoadDataSet(engine, 0);
     engine.services.log.Write("Tev1.Test1 nach load(0)");
+    ForgetTable24Move(engine.sheet);
+    PlausibilityTest(engine);
     return loaded;
 }
 

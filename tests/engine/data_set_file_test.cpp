@@ -104,8 +104,10 @@ TEST_F(DataSetFixture, SavingAsksKeepsABackupAndWritesTheYearsBlocks) {
     EXPECT_LT(saved.find(".;41;"), saved.find(".;42;"));
     EXPECT_FALSE(std::filesystem::exists(file.string() + ".$$$"));
 
+    const size_t messages = ui.messages().size();
     LoadListedSchool(engine);
     EXPECT_EQ(Grid("SG34").Cells(1, 1), "4");
+    EXPECT_EQ(ui.messages().size(), messages) << ui.messages().back();
 }
 
 TEST_F(DataSetFixture, ASaveThatFailsHalfWayLeavesTheOldFile) {

@@ -1,0 +1,39 @@
+#include "output/print_commands.h"
+
+#include "output/codepage.h"
+#include "output/print_document.h"
+#include "output/print_list.h"
+
+namespace tev {
+namespace {
+
+// The school list holds the lines of the DOS-coded school-name file: printed in the DOS font,
+// its height fitted to the line length.
+constexpr int kSchoolListFontCode = 0;
+constexpr int kOutputBoxFontCode = 35;
+
+} // namespace
+
+void bersichtlinkeBox1Click(Engine& engine) {
+    PrintListBox(engine, Win("Übersicht Schulen"), engine.schoolList.lines, kSchoolListFontCode);
+}
+
+void AusgaberechteBox1Click(Engine& engine) {
+    PrintListBox(engine, "Ausgabe", engine.outputBox.lines(), kOutputBoxFontCode);
+}
+
+void DruckumleiteninDatei1Click(Engine& engine) {
+    engine.print.redirectToFile = engine.services.messages.AskYesNo("Druck umleiten in Datei?");
+}
+
+void ein1Click(Engine& engine) {
+    engine.print.controlFlags |= kPrintKeepDocumentOpen;
+}
+
+void aus1Click(Engine& engine) {
+    const bool wasSet = (engine.print.controlFlags & kPrintKeepDocumentOpen) != 0;
+    engine.print.controlFlags &= ~kPrintKeepDocumentOpen;
+    if (wasSet) EndPrintDocument(engine);
+}
+
+} // namespace tev
