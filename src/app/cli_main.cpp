@@ -1,5 +1,6 @@
 // tev-cli: every report of the program without a window.
 #include "app/cli_commands.h"
+#include "app/cli_demo.h"
 #include "app/cli_options.h"
 #include "app/cli_session.h"
 #include "output/codepage.h"
@@ -15,6 +16,10 @@ using namespace tev;
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
+        // Writing a demo office needs no data directory to start on.
+        if (!args.empty() && args[0] == "demo-data") {
+            return cli::DemoDataCommand({args.begin() + 1, args.end()});
+        }
         const cli::Options options = cli::ParseOptions(args);
         cli::Session session(options);
         const int code = cli::RunCommand(session, options);

@@ -165,6 +165,7 @@ bool LoadDataSet(Engine& engine, int mode) {
     if (StringGrid* shadow = sheet.grids.Find("SG92shadow")) shadow->Clear();
 
     bool stored = false;
+    sheet.form1997 = false;
     std::ifstream in;
     if (engine.services.files.OpenForReading("-" + file, in)) {
         DataSetReadOptions options;
@@ -173,6 +174,7 @@ bool LoadDataSet(Engine& engine, int mode) {
         const DataSetReadResult result = ReadDataSet(in, sheet.grids, sheet.header, options);
         ReportReadProblems(engine, result);
         stored = result.storedLines > 0;
+        sheet.form1997 = result.form1997;
     }
     AfterLoad(sheet, 0);
     sheet.header.shortName = Chars(listLine, 9, 24);

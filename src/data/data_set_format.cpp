@@ -141,6 +141,7 @@ DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader&
             header.yearText = line.substr(12, 7);
             const int formYear = ParseTwoDigits(line.substr(14, 2));
             conversion = ConversionFor(formYear, gridName);
+            if (formYear == 97) result.form1997 = true;
             continue;
         }
         if (refusedBlock || line.find(';') == std::string::npos) continue;

@@ -33,6 +33,8 @@ struct DataSetReadOptions {
 
 struct DataSetReadResult {
     int storedLines = 0;
+    // A block header named the form of 1997.
+    bool form1997 = false;
     // Messages for the user: refused blocks, refused rows, cut lines.
     std::vector<std::string> messages;
 };

@@ -22,6 +22,8 @@ struct Sheet {
     std::string regionalNumber;
     std::string schoolNumber;
     std::string caption;
+    // The loaded data set is still on the form of 1997.
+    bool form1997 = false;
     // The findings of the last plausibility test.
     std::vector<std::string> findings;
     // Rows that come from lists outside the school's data (working groups, nationalities).

@@ -2,6 +2,7 @@
 
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
+#include "evaluation/data_test.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_repairs.h"
@@ -22,15 +23,15 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Datei/Laden", "Laden1Click", Laden1Click, false},
             {"Datei/Ende", "Beenden1Click", Beenden1Click, false},
             {"Bearbeiten", "Bearbeiten1Click", nullptr, false},
-            {"Fehl", "Fehl1Click", nullptr, false},
-            {"Testen", "Testen1Click", nullptr, false},
+            {"Fehl", "Fehl1Click", Fehl1Click, false},
+            {"Testen", "Testen1Click", Testen1Click, false},
             {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},
             {"Drucken/Obere Tabelle (Auswertung)", "", nullptr, false},
             {"Drucken/Übersicht(linke Box)", "bersichtlinkeBox1Click", bersichtlinkeBox1Click,
              false},
             {"Drucken/Ausgabe(rechte Box)", "AusgaberechteBox1Click", AusgaberechteBox1Click,
              false},
-            {"Drucken/NachForderung", "NachForderung1Click", nullptr, false},
+            {"Drucken/NachForderung", "NachForderung1Click", NachForderung1Click, false},
             {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click", nullptr,
              false},
             {"Drucken/Obere Tabelle (Auswertung) -> *.csv", "ObereTabelleAuswertungcsv1Click",

@@ -1,0 +1,85 @@
+// Loading and testing every school of a demo office of 450 schools, as the data test does.
+#include "data/demo/demo_office.h"
+#include "data/school_groups.h"
+#include "evaluation/data_test.h"
+#include "output/codepage.h"
+#include "shell/program_start.h"
+#include "shell/school_loading.h"
+#include "shell/scripted_ui.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+const std::filesystem::path& DemoOffice() {
+    static const std::filesystem::path dir = [] {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("tev-bench-" + std::to_string(std::random_device{}()));
+        tev::DemoOptions options;
+        options.firstYear = 116;
+        options.lastYear = 116;
+        tev::WriteDemoOffice(path, options);
+        return path;
+    }();
+    return dir;
+}
+
+struct StartedEngine {
+    tev::ScriptedUi ui;
+    tev::Engine engine{ui, DemoOffice()};
+
+    StartedEngine() {
+        ui.SetStandingAnswer(tev::Win("Schul-Gruppe wählen"), tev::SchoolGroupEntry("  "));
+        tev::StartInputs inputs;
+        inputs.parameters = {DemoOffice().string()};
+        inputs.today = {2016, 11, 20};
+        tev::ProcessStart(engine, inputs);
+        tev::FormCreate(engine, inputs);
+    }
+};
+
+void DataTestOfAllSchools(benchmark::State& state) {
+    StartedEngine started;
+    for (auto _ : state) {
+        for (const char* answer : {"alle", "ja", "ja", "abbruch", "abbruch"}) {
+            started.ui.AddAnswer(answer);
+        }
+        tev::Testen1Click(started.engine);
+        benchmark::DoNotOptimize(started.engine.outputBox.size());
+    }
+    state.counters["schools"] = static_cast<double>(started.engine.schoolList.lines.size());
+}
+BENCHMARK(DataTestOfAllSchools)->Unit(benchmark::kMillisecond);
+
+void LoadOneSchool(benchmark::State& state) {
+    StartedEngine started;
+    int index = 0;
+    const int count = static_cast<int>(started.engine.schoolList.lines.size());
+    for (auto _ : state) {
+        started.engine.schoolList.itemIndex = index++ % count;
+        benchmark::DoNotOptimize(tev::LoadListedSchool(started.engine));
+    }
+}
+BENCHMARK(LoadOneSchool)->Unit(benchmark::kMicrosecond);
+
+void StartUpOnTheDemoOffice(benchmark::State& state) {
+    DemoOffice();
+    for (auto _ : state) {
+        StartedEngine started;
+        benchmark::DoNotOptimize(started.engine.schoolList.lines.size());
+    }
+}
+BENCHMARK(StartUpOnTheDemoOffice)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    std::filesystem::remove_all(DemoOffice(), ignored);
+    return 0;
+}

@@ -1,0 +1,176 @@
+#include "evaluation/data_test.h"
+
+#include "evaluation/school_loop.h"
+#include "output/codepage.h"
+#include "output/print_list.h"
+#include "output/text_routines.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tev {
+namespace {
+
+constexpr int kMessageLimitShort = 3;
+constexpr int kMessageLimitLong = 100;
+constexpr size_t kShortNameBlock = 215; // column 216, 0-based
+
+DataTestStatus StatusOfLine(const std::string& line) {
+    if (line.empty()) return DataTestStatus::Missing;
+    if (line[0] == 'F') return DataTestStatus::Faulty;
+    if (line[0] == 'S') return DataTestStatus::Ok;
+    return DataTestStatus::Missing;
+}
+
+// Lines of the school list come from the DOS-coded school-name file.
+std::string ForDisplay(const std::string& line) {
+    return FromOemText(line);
+}
+
+struct DataTestRun {
+    bool showAll = false;
+    int messageLimit = kMessageLimitLong;
+    std::array<int, 6> counters{};
+    int form1997 = 0;
+};
+
+void ListFindings(Engine& engine, const std::vector<std::string>& findings, int limit) {
+    const int n = std::min(limit, static_cast<int>(findings.size()) - 1);
+    for (int i = 1; i <= n; ++i)
+        engine.outputBox.Add(ForDisplay(findings[i]));
+}
+
+void TestOneSchool(Engine& engine, DataTestRun& run, int index, bool loaded) {
+    const auto& findings = engine.sheet.findings;
+    DataTestStatus status = DataTestStatus::Missing;
+    std::string classified;
+    if (loaded && !findings.empty()) {
+        classified = findings.front();
+        status = StatusOfLine(classified);
+        if (status == DataTestStatus::Missing) {
+            classified = findings.back();
+            status = StatusOfLine(classified);
+        }
+    }
+    if (status != DataTestStatus::Missing && engine.sheet.form1997) ++run.form1997;
+    if (status == DataTestStatus::Ok && classified.find('?') != std::string::npos) {
+        status = DataTestStatus::Doubtful;
+    }
+    std::string line = engine.schoolList.lines[index];
+    line.resize(std::max<size_t>(line.size(), 8), ' ');
+    const bool zep = engine.services.files.Exists(ZepListFile(engine, line.substr(2, 6)));
+    const auto zepRow = zep ? DataTestStatus::ZepPresent : DataTestStatus::ZepMissing;
+    line[0] = DataTestTexts()[static_cast<int>(status)][0];
+    line[1] = DataTestTexts()[static_cast<int>(zepRow)][0];
+    ++run.counters[static_cast<int>(status)];
+    ++run.counters[static_cast<int>(zepRow)];
+    if (engine.window.shortNameOnly) {
+        const std::string block =
+            line.size() > kShortNameBlock ? line.substr(kShortNameBlock, 15) : "";
+        line = PadRight(line, 30) + " " + block;
+    }
+    const bool details = engine.sheet.form1997 || findings.size() > 1;
+    switch (status) {
+    case DataTestStatus::Missing:
+        engine.outputBox.Add(ForDisplay(line));
+        break;
+    case DataTestStatus::Faulty:
+        engine.outputBox.Add(ForDisplay(line));
+        ListFindings(engine, findings, run.messageLimit);
+        break;
+    case DataTestStatus::Ok:
+        if (run.showAll && details) {
+            engine.outputBox.Add(ForDisplay(line));
+            ListFindings(engine, findings, run.messageLimit);
+        }
+        break;
+    case DataTestStatus::Doubtful:
+        engine.outputBox.Add(ForDisplay(line));
+        engine.outputBox.Add(ForDisplay(findings.front()));
+        break;
+    default:
+        break;
+    }
+    engine.schoolList.lines[index] = line;
+}
+
+} // namespace
+
+const std::vector<std::string>& DataTestTexts() {
+    static const std::vector<std::string> texts = {
+        "\\ Schulstat. fehlt      ", "- Schulstat. fehlerhaft ", "+ Schulstat. ok         ",
+        "\\ Zeplistn fehlt        ", "  Zeplistn vorhanden    ", "? Schulstat. unvollst.? "};
+    return texts;
+}
+
+DataTestStatus ClassifyTestLines(const std::vector<std::string>& findings) {
+    if (findings.empty()) return DataTestStatus::Missing;
+    const DataTestStatus first = StatusOfLine(findings.front());
+    return first != DataTestStatus::Missing ? first : StatusOfLine(findings.back());
+}
+
+std::string ZepListFile(const Engine& engine, const std::string& schoolNumber) {
+    return engine.work.zepDir + "ze" + schoolNumber + engine.startup.yearSuffix;
+}
+
+void Testen1Click(Engine& engine) {
+    const auto range = ChooseSchoolRange(engine, "Testen");
+    if (!range) return;
+    DataTestRun run;
+    auto& messages = engine.services.messages;
+    run.showAll = !messages.AskYesNo("nur anzeigen wenn Datentest nicht ok?");
+    run.messageLimit = messages.AskYesNo("jeweils nur max. 3 Zeilen anzeigen") ? kMessageLimitShort
+                                                                               : kMessageLimitLong;
+    engine.outputBox.Clear();
+    ForEachSchool(engine, *range,
+                  [&](int index, bool loaded) { TestOneSchool(engine, run, index, loaded); });
+    engine.outputBox.Add("PROTOKOLL:");
+    for (size_t row = 0; row < run.counters.size(); ++row) {
+        engine.outputBox.Add("   " + DataTestTexts()[row] + ":" + FormatInt(run.counters[row], 3));
+    }
+    if (run.form1997 > 0) {
+        engine.outputBox.Add("   noch Formulare von 1997:" + FormatInt(run.form1997, 3));
+    }
+    PrintListBox(engine, Win("Schulstatistik-Übersicht mit Testkennzeichen"),
+                 engine.schoolList.lines, 0);
+    PrintListBox(engine, "Schulstatistik: Liste mit Fehlerhinweisen", engine.outputBox.lines(), 35);
+}
+
+void Fehl1Click(Engine& engine) {
+    engine.outputBox.Clear();
+    int missing = 0;
+    for (const auto& line : engine.schoolList.lines) {
+        if (line.empty() || line[0] != '\\') continue;
+        ++missing;
+        engine.outputBox.Add(line.size() > 100 ? line.substr(0, 84) : line);
+    }
+    auto& lines = engine.outputBox.lines();
+    lines.insert(lines.begin(), "Statistikdaten(\"*" + engine.startup.yearSuffix +
+                                    "\") fehlen von " + IntText(static_cast<int16_t>(missing)) +
+                                    " Schulen");
+    PrintListBox(engine, "Fehl-Liste", engine.outputBox.lines(), 35);
+}
+
+void NachForderung1Click(Engine& engine) {
+    const auto range = ChooseSchoolRange(engine, "Nachforderung falls Daten nicht ok");
+    if (!range) return;
+    ForEachSchool(engine, *range, [&](int index, bool loaded) {
+        const auto& findings = engine.sheet.findings;
+        if (!loaded || findings.empty() ||
+            StatusOfLine(findings.front()) != DataTestStatus::Faulty) {
+            return;
+        }
+        engine.services.files.LoadListFile(engine.startup.helpPath + "nachford.mm",
+                                           engine.outputBox.lines(), false);
+        for (int i = 0; i < 5; ++i)
+            engine.outputBox.Add("");
+        const std::string& line = engine.schoolList.lines[index];
+        engine.outputBox.Add(ForDisplay(line.size() > 30 ? line.substr(30, 46) : ""));
+        engine.outputBox.Add(" ");
+        for (const auto& finding : findings)
+            engine.outputBox.Add(finding);
+        PrintListBox(engine, Win("Datenüberprüfung"), engine.outputBox.lines(), 35);
+    });
+}
+
+} // namespace tev

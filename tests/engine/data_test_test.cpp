@@ -1,0 +1,176 @@
+#include "data/data_set_format.h"
+#include "data/school_groups.h"
+#include "evaluation/data_test.h"
+#include "output/codepage.h"
+#include "output/recording_canvas.h"
+#include "output/text_routines.h"
+#include "plausibility_school.h"
+#include "shell/program_start.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+// Three schools: 111111 consistent with a ZEP list, 222222 with too many non-promoted
+// pupils, 333333 without data set file.
+struct DataTestFixture : ::testing::Test {
+    TempDir temp;
+    ScriptedUi ui;
+    Engine engine{ui, temp.path()};
+    RecordingCanvas* canvas = nullptr;
+
+    static std::string DataSetText(PlausibilitySchool& school) {
+        std::ostringstream out;
+        for (const auto& name : BlockOrder(116)) {
+            WriteBlock(*school.engine.sheet.grids.Find(name), school.engine.sheet.header, out);
+        }
+        return out.str();
+    }
+
+    void SetUp() override {
+        std::vector<std::string> lines;
+        for (const char* number : {"111111", "222222", "333333"}) {
+            SchoolNameLine line;
+            line.number = number;
+            line.shortName = std::string("Gym-") + number;
+            lines.push_back(line.Text());
+        }
+        WriteFile(temp.path() / "schulnam.dat", DosLines(lines));
+        PlausibilitySchool good;
+        good.engine.sheet.header.SetSchoolNumber("111111");
+        good.engine.sheet.header.yearText = "2016/17";
+        WriteFile(temp.path() / "TEV" / "SL111111.16", DataSetText(good));
+        PlausibilitySchool faulty;
+        faulty.SetNotPromoted(40, 40);
+        faulty.engine.sheet.header.SetSchoolNumber("222222");
+        WriteFile(temp.path() / "TEV" / "SL222222.16", DataSetText(faulty));
+        WriteFile(temp.path() / "ZEP" / "ze111111.16", "");
+        WriteFile(temp.path() / "nachford.mm", DosLines({"Sehr geehrte Damen und Herren,"}));
+
+        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
+        auto recording = std::make_unique<RecordingCanvas>();
+        canvas = recording.get();
+        engine.printer = std::move(recording);
+        StartInputs inputs;
+        inputs.parameters = {temp.path().string()};
+        inputs.today = {2016, 11, 20};
+        ProcessStart(engine, inputs);
+        FormCreate(engine, inputs);
+    }
+    void Answer(std::initializer_list<const char*> answers) {
+        for (const char* answer : answers)
+            ui.AddAnswer(Win(answer));
+    }
+    const std::vector<std::string>& Box() { return engine.outputBox.lines(); }
+    bool BoxHas(const std::string& text) {
+        for (const auto& line : Box()) {
+            if (line.find(text) != std::string::npos) return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(DataTestClassification, FirstLineOrElseLastLine) {
+    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok"}), DataTestStatus::Ok);
+    EXPECT_EQ(ClassifyTestLines({"Folgende ...", "x"}), DataTestStatus::Faulty);
+    EXPECT_EQ(ClassifyTestLines({"Hinweis", "Schulstatistik-Daten ok"}), DataTestStatus::Ok);
+    EXPECT_EQ(ClassifyTestLines({"Hinweis", "nichts"}), DataTestStatus::Missing);
+    EXPECT_EQ(ClassifyTestLines({}), DataTestStatus::Missing);
+}
+
+TEST_F(DataTestFixture, MarksEverySchoolAndPrintsTheProtocol) {
+    Answer({"alle", "ja", "ja", "wirklich drucken", "wirklich drucken"});
+    Testen1Click(engine);
+    const auto& lines = engine.schoolList.lines;
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 8), "+ 111111");
+    EXPECT_EQ(lines[1].substr(0, 8), "-\\222222");
+    EXPECT_EQ(lines[2].substr(0, 8), "\\\\333333");
+    EXPECT_TRUE(BoxHas(Win("wirklich mehr als 10% Nichtversetzte")));
+    EXPECT_FALSE(BoxHas("+ 111111"));
+    EXPECT_TRUE(BoxHas("PROTOKOLL:"));
+    EXPECT_TRUE(BoxHas("   - Schulstat. fehlerhaft :  1"));
+    EXPECT_TRUE(BoxHas("   + Schulstat. ok         :  1"));
+    EXPECT_TRUE(BoxHas("   \\ Schulstat. fehlt      :  1"));
+    EXPECT_TRUE(BoxHas("   \\ Zeplistn fehlt        :  2"));
+    EXPECT_TRUE(BoxHas("     Zeplistn vorhanden    :  1"));
+    EXPECT_TRUE(BoxHas("   ? Schulstat. unvollst.? :  0"));
+    EXPECT_FALSE(BoxHas("1997"));
+    // The school list prints in the DOS font, its title converted for it.
+    EXPECT_NE(canvas->FindText(ToOemText(Win("Schulstatistik-Übersicht mit Testkennzeichen"))),
+              nullptr);
+    EXPECT_NE(canvas->FindText("Schulstatistik: Liste mit Fehlerhinweisen"), nullptr);
+}
+
+TEST_F(DataTestFixture, ShowAllListsPassedSchoolsOnlyWithRemarks) {
+    Answer({"alle", "nein", "nein", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    EXPECT_EQ(engine.schoolList.lines[0][0], '+');
+    // The consistent school's test list is the verdict alone: not listed even so.
+    EXPECT_FALSE(BoxHas("+ 111111"));
+}
+
+TEST_F(DataTestFixture, TheThreeLineLimitCutsTheFindings) {
+    Answer({"2", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    size_t after = 0;
+    for (size_t i = 0; i < Box().size(); ++i) {
+        if (Box()[i].rfind("-\\222222", 0) == 0) after = i;
+    }
+    ASSERT_GT(Box().size(), after + 1);
+    EXPECT_EQ(engine.schoolList.lines[0][0], '0');
+    const size_t findings = engine.sheet.findings.size() - 1;
+    const size_t listed = std::min<size_t>(3, findings);
+    EXPECT_EQ(Box()[after + listed + 1], "PROTOKOLL:");
+}
+
+TEST_F(DataTestFixture, AClickOnTheGaugeStopsTheRunButKeepsTheProtocol) {
+    ui.StopProgressAfter(1);
+    Answer({"alle", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    EXPECT_EQ(engine.schoolList.lines[0][0], '+');
+    EXPECT_EQ(engine.schoolList.lines[1][0], '0');
+    EXPECT_TRUE(BoxHas("   + Schulstat. ok         :  1"));
+    EXPECT_TRUE(BoxHas("   - Schulstat. fehlerhaft :  0"));
+}
+
+TEST_F(DataTestFixture, CancellingTheRangeChangesNothing) {
+    Answer({"abbruch"});
+    engine.outputBox.Add("bleibt");
+    Testen1Click(engine);
+    EXPECT_EQ(Box(), std::vector<std::string>{"bleibt"});
+    EXPECT_EQ(engine.schoolList.lines[0][0], '0');
+}
+
+TEST_F(DataTestFixture, FehlListsTheSchoolsWithoutData) {
+    Answer({"abbruch"});
+    Fehl1Click(engine);
+    ASSERT_EQ(Box().size(), 2u);
+    EXPECT_EQ(Box()[0], "Statistikdaten(\"*.16\") fehlen von  1 Schulen");
+    EXPECT_EQ(Box()[1].substr(0, 8), "\\0333333");
+}
+
+TEST_F(DataTestFixture, NachForderungPrintsOneLetterPerFaultySchool) {
+    Answer({"alle", "wirklich drucken"});
+    NachForderung1Click(engine);
+    EXPECT_EQ(Box().front(), "Sehr geehrte Damen und Herren,");
+    EXPECT_TRUE(BoxHas(Win("Nichtversetzte")));
+    EXPECT_NE(canvas->FindText(Win("Datenüberprüfung")), nullptr);
+    EXPECT_EQ(engine.schoolList.lines[1][0], '0');
+}
+
+TEST_F(DataTestFixture, FormsOf1997AreCounted) {
+    std::string text = ReadFile(temp.path() / "TEV" / "SL111111.16");
+    for (size_t at = text.find("2016/17"); at != std::string::npos; at = text.find("2016/17"))
+        text.replace(at, 7, "1997/98");
+    WriteFile(temp.path() / "TEV" / "SL111111.16", text);
+    Answer({"1", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    EXPECT_TRUE(BoxHas("   noch Formulare von 1997:  1"));
+}
