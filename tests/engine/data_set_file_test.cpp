@@ -149,3 +149,18 @@ TEST_F(DataSetFixture, GarbageFilesGiveOneMessageAndBoundedGrids) {
     EXPECT_NE(ui.messages().back().find("999999999"), std::string::npos);
     EXPECT_NE(ui.messages().back().find("(und 2 weitere)"), std::string::npos);
 }
+
+TEST_F(DataSetFixture, AnUnfilledHeaderIsRepairedFromTheOldNameList) {
+    WriteFile(temp.path() / "namen_.dat", DosLines({"01998877Schiller-Gym    Bezirk"}));
+    engine.sheet.header = SchoolHeader{};
+    engine.sheet.header.shortName = "Schiller-Gym    ";
+    std::ostringstream out;
+    WriteTableBlock(engine, *engine.sheet.grids.Find("SG34"), out);
+    EXPECT_EQ(engine.sheet.header.schoolKey, "04998877");
+    EXPECT_EQ(out.str().substr(0, 12), ".;34;998877;");
+
+    engine.sheet.header = SchoolHeader{};
+    engine.sheet.header.shortName = "Unbekannt       ";
+    WriteTableBlock(engine, *engine.sheet.grids.Find("SG34"), out);
+    EXPECT_EQ(engine.sheet.header.schoolKey, "00000000");
+}
