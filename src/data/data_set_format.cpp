@@ -32,17 +32,6 @@ Conversion ConversionFor(int formYear, const std::string& gridName) {
     return Conversion::None;
 }
 
-std::vector<std::string> SplitFields(const std::string& text) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t semi = text.find(';'); semi != std::string::npos; semi = text.find(';', start)) {
-        fields.push_back(text.substr(start, semi - start));
-        start = semi + 1;
-    }
-    fields.push_back(text.substr(start));
-    return fields;
-}
-
 // The row of a course table line is the position of its subject code, whatever row number
 // it carries; a code the table does not list keeps its own row when that row is free for it.
 // -1 when it has none.

@@ -82,4 +82,16 @@ void FillItems(std::vector<std::string>& list, std::string_view text) {
     }
 }
 
+std::vector<std::string> SplitFields(std::string_view line, char separator) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t at = line.find(separator); at != std::string_view::npos;
+         at = line.find(separator, start)) {
+        fields.emplace_back(line.substr(start, at - start));
+        start = at + 1;
+    }
+    fields.emplace_back(line.substr(start));
+    return fields;
+}
+
 } // namespace tev

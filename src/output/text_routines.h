@@ -30,6 +30,8 @@ int32_t ParseTwoDigits(std::string_view text);
 
 // The n-th field of a ";" (1..30000), "," (30001..) or tab (negative n) separated line.
 std::string FieldAt(std::string_view line, int n);
+// Every field of a separated line, the empty ones too ("a;;b" gives "a", "", "b").
+std::vector<std::string> SplitFields(std::string_view line, char separator = ';');
 // Fills or overwrites a list from a separated text, with "\k" index moves and "\\" fill.
 void FillItems(std::vector<std::string>& list, std::string_view text);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Internal to the plausibility test: what every group of checks reads, where it writes its
 // lines, and the rows and columns of the form that several groups share.
+#include "sheet/pupil_table_rows.h"
 #include "sheet/sheet.h"
 
 #include <string>
@@ -18,20 +19,7 @@ inline constexpr int kJ1 = 7;
 inline constexpr int kJ2 = 8;
 inline constexpr int kPupilSumColumn = 12;
 
-// Rows of tables 1.1 and 1.8 as the form uses them (from 2016/17; migration from 2014/15).
-namespace rows {
-inline constexpr int kLastLanguageRow = 34;
-inline constexpr int kPreparatory = 35; // pupils in preparatory classes (VKL)
-inline constexpr int kAll = 37;         // "Schüler insges:"
-inline constexpr int kGirls = 38;
-inline constexpr int kForeignGirls = 39;
-inline constexpr int kForeign = 40;
-inline constexpr int kLanguageProfile = 43; // "mit Sprachzug": the third foreign language
-inline constexpr int kPreparatoryClasses = 49;
-inline constexpr int kPreparatoryGirls = 50;
-inline constexpr int kMigration = 51;
-inline constexpr int kMigrationGirls = 52;
-} // namespace rows
+namespace rows = ::tev::pupil_rows;
 
 // Cell numbers as the checks read them: beyond a million nothing in the form is meant, and
 // sums of such numbers stay within range.

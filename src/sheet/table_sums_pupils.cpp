@@ -1,5 +1,6 @@
 // Sums of tables 1.1, 1.8, 1.2 and 2.1 to 2.4.
 #include "sheet/cell_numbers.h"
+#include "sheet/pupil_table_rows.h"
 #include "sheet/table_sums.h"
 
 #include <algorithm>
@@ -13,14 +14,14 @@ constexpr int kFirstLevelCol = 3;
 constexpr int kLastClassCol = 9; // class 11
 constexpr int kLastLevelCol = 11;
 constexpr int kLevelSumCol = 12;
-constexpr int kLastSequenceRow = 34;
-constexpr int kPreparatoryRow = 35;
-constexpr int kLastCountedRow = 36;
-constexpr int kAllPupilsRow = 37;
-constexpr int kGirlsRow = 38;
-constexpr int kPreparatoryGirlsRow = 50;
-constexpr int kRegularPupilsRow = 55;
-constexpr int kRegularGirlsRow = 56;
+constexpr int kLastSequenceRow = pupil_rows::kLastLanguageRow;
+constexpr int kPreparatoryRow = pupil_rows::kPreparatory;
+constexpr int kLastCountedRow = pupil_rows::kFinalYears;
+constexpr int kAllPupilsRow = pupil_rows::kAll;
+constexpr int kGirlsRow = pupil_rows::kGirls;
+constexpr int kPreparatoryGirlsRow = pupil_rows::kPreparatoryGirls;
+constexpr int kRegularPupilsRow = pupil_rows::kRegular;
+constexpr int kRegularGirlsRow = pupil_rows::kRegularGirls;
 
 // Table 1.2 from 2016/17: regular classes a..n, their sum, three preparatory classes, their
 // sum and the total.

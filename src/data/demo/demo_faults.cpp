@@ -59,17 +59,6 @@ std::string YearSuffix(int year) {
     return std::string(".") + static_cast<char>('0' + two / 10) + static_cast<char>('0' + two % 10);
 }
 
-std::vector<std::string> Split(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t semi = line.find(';'); semi != std::string::npos; semi = line.find(';', start)) {
-        fields.push_back(line.substr(start, semi - start));
-        start = semi + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 } // namespace
 
 bool FaultPlanned(uint64_t seed, const std::string& schoolNumber, int year, DemoFaultKind& kind) {
@@ -122,7 +111,7 @@ std::string FaultFileLine(const DemoFault& fault) {
 
 bool ParseFaultFileLine(const std::string& line, DemoFault& fault) {
     if (line.empty() || line[0] == '#') return false;
-    const auto fields = Split(line);
+    const auto fields = SplitFields(line);
     if (fields.size() != 6 || fields[0].size() != 6 || fields[1].size() != 3 || fields[1][0] != '.')
         return false;
     if (!DemoFaultKindOfCode(fields[3], fault.kind)) return false;

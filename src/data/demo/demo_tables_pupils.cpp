@@ -4,6 +4,7 @@
 #include "data/demo/demo_tables.h"
 #include "output/codepage.h"
 #include "output/text_routines.h"
+#include "sheet/pupil_table_rows.h"
 #include "sheet/row_ids.h"
 
 #include <algorithm>
@@ -13,16 +14,16 @@ namespace {
 
 // Rows of tables 1.1 and 1.8 besides the language sequences (1..34) and the final years
 // (36); the sums (37, 55, 56 and column 12) are the sheet's.
-constexpr int kGirlsRow = 38;
-constexpr int kForeignGirlsRow = 39;
-constexpr int kForeignRow = 40;
-constexpr int kArtRow = 41;
-constexpr int kMusicRow = 42;
-constexpr int kThirdLanguageRow = 43;
-constexpr int kMigrationRow = 51;
-constexpr int kMigrationGirlsRow = 52;
-constexpr int kNwtRow = 54;
-constexpr int kThirdLanguageOldRow = 55; // "mit Sprachprf" until 2015/16
+constexpr int kGirlsRow = pupil_rows::kGirls;
+constexpr int kForeignGirlsRow = pupil_rows::kForeignGirls;
+constexpr int kForeignRow = pupil_rows::kForeign;
+constexpr int kArtRow = pupil_rows::kArtProfile;
+constexpr int kMusicRow = pupil_rows::kMusicProfile;
+constexpr int kThirdLanguageRow = pupil_rows::kLanguageProfile;
+constexpr int kMigrationRow = pupil_rows::kMigration;
+constexpr int kMigrationGirlsRow = pupil_rows::kMigrationGirls;
+constexpr int kNwtRow = pupil_rows::kNwtProfile;
+constexpr int kThirdLanguageOldRow = pupil_rows::kRegular; // "mit Sprachprf" until 2015/16
 
 // Sequences whose third language the school names itself ("_" in the standard label).
 bool OwnThirdLanguage(int row) {
