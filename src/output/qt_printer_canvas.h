@@ -1,0 +1,53 @@
+#pragma once
+// The window program's printer: the system printer, or PDF files when the machine has no
+// printer. Positions in 0.1 mm from the top left of the printable area.
+#include "output/print_canvas.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <functional>
+
+namespace tev {
+
+class QtPrinterCanvas : public PrintCanvas {
+public:
+    // pdfFile empty: the system printer. Otherwise the first document goes to pdfFile and
+    // further ones to its name with "-2", "-3", ... before the extension.
+    explicit QtPrinterCanvas(const QString& pdfFile = {});
+    // A document still open is ended.
+    ~QtPrinterCanvas() override;
+    QtPrinterCanvas(const QtPrinterCanvas&) = delete;
+    QtPrinterCanvas& operator=(const QtPrinterCanvas&) = delete;
+
+    QPrinter& printer() { return printer_; }
+    bool PrintsToPdf() const { return !pdfFile_.isEmpty(); }
+    QString DocumentPath(int number) const;
+    // Told where each finished document went (a file or the printer's name).
+    void SetDocumentDone(std::function<void(const QString&)> done) { done_ = std::move(done); }
+
+    bool BeginDocument(const std::string& title, PageOrientation orientation) override;
+    void NewPage() override;
+    void EndDocument() override;
+    bool InDocument() const override { return painter_.isActive(); }
+    // In a document the orientation applies from the next page on.
+    void SetOrientation(PageOrientation orientation) override;
+    void SetFont(const PrintFont& font) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    int TextWidth(const std::string& text) override;
+    void Line(int x1, int y1, int x2, int y2) override;
+
+private:
+    QString Shown(const std::string& text) const;
+
+    QPrinter printer_;
+    QPainter painter_;
+    QString pdfFile_;
+    int documents_ = 0;
+    PrintFont font_;
+    QFont qtFont_;
+    std::function<void(const QString&)> done_;
+};
+
+} // namespace tev

@@ -1,0 +1,102 @@
+#pragma once
+// The main window: the school list, the output box, the upper result table, the sort keys,
+// the school year button, the progress gauge and the menus. It shows the engine's state and
+// hands every action to the engine; after each command it refreshes all its views.
+#include "shell/main_menu.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTableWidget;
+
+namespace tev {
+
+struct Engine;
+class ProgressPanel;
+class QtUi;
+
+class TFormTEV1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TFormTEV1(Engine& engine, QtUi& ui, QWidget* parent = nullptr);
+    ~TFormTEV1() override;
+
+    // Every view from the engine's state.
+    void RefreshFromEngine();
+    // Runs an engine command, then refreshes. Ignored while another command runs (the
+    // gauge keeps the window responsive during long runs); false when ignored or failed.
+    bool RunCommand(const std::function<void()>& command);
+    bool CommandRunning() const { return running_; }
+
+    // The menu actions in the order of the menu table, each with its path as data.
+    const std::vector<QAction*>& MenuActions() const { return menuActions_; }
+    QMenu* TopMenu(const std::string& caption) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildViews();
+    QWidget* BuildControlColumn();
+    QWidget* BuildDeveloperPanel();
+    void BuildMenus();
+    // What the window does itself for a handler the engine has no command for.
+    std::function<void()> WindowHandler(const std::string& handler);
+    bool EntryAvailable(const MenuEntry& entry);
+
+    // The lists and menus only: what changes during a long run.
+    void RefreshLists();
+    void RefreshSchoolList();
+    void RefreshOutputBox();
+    void RefreshUpperTable();
+    void RefreshMenus();
+
+    void SchoolListClicked(int row);
+    void UpperTableDoubleClicked();
+    void InfoClick();
+    void PrinterOptions();
+
+    Engine& engine_;
+    QtUi& ui_;
+    bool running_ = false;
+    bool refreshing_ = false;
+    bool closeAfterCommand_ = false;
+
+    QSplitter* splitter_ = nullptr;
+    QFrame* panelTop_ = nullptr;
+    QTableWidget* upperTable_ = nullptr;
+    QListWidget* schoolList_ = nullptr;
+    QListWidget* outputBox_ = nullptr;
+    QFrame* widthStrip_ = nullptr;
+    QPushButton* widthButton_ = nullptr;
+    QButtonGroup* sortKeys_ = nullptr;
+    QPushButton* yearButton_ = nullptr;
+    QCheckBox* plausi91_ = nullptr;
+    QCheckBox* plausi91Target_ = nullptr;
+    QCheckBox* showDifferences_ = nullptr;
+    QCheckBox* shortNameOnly_ = nullptr;
+    ProgressPanel* gauge_ = nullptr;
+    QFrame* developerPanel_ = nullptr;
+
+    std::vector<QAction*> menuActions_;
+    std::map<std::string, QMenu*> topMenus_;
+    std::vector<std::string> shownSchoolLines_;
+    std::vector<std::string> shownOutputLines_;
+    std::vector<std::vector<std::string>> shownTable_;
+    int appliedUpperTableHeight_ = -1;
+};
+
+} // namespace tev

@@ -1,0 +1,102 @@
+#include "shell/qt_ui.h"
+
+#include "output/ask_text_dialog.h"
+#include "output/qt_texts.h"
+#include "output/text_output_dialog.h"
+#include "shell/messages.h"
+#include "shell/qt_progress_panel.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tev {
+namespace {
+
+const char* const kTitle = "TEV";
+constexpr size_t kFatalTextLength = 200;
+
+} // namespace
+
+void QtUi::ShowInfo(const std::string& text) {
+    if (!text.empty() && text[0] == '\0') {
+        const std::string shown = text.substr(1, kFatalTextLength) +
+                                  " Das Programm wird jetzt gewollt beendet!\r ggf. erneut "
+                                  "normal starten.";
+        QMessageBox::critical(parent(), kTitle, ShownText(shown));
+        throw FatalStopError(text.substr(1));
+    }
+    QMessageBox::information(parent(), kTitle, ShownText(text));
+}
+
+YesNoCancel QtUi::AskYesNoCancel(const std::string& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Question, kTitle, ShownText(text), QMessageBox::NoButton,
+                    parent());
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nein", QMessageBox::NoRole);
+    QPushButton* cancel =
+        withCancel ? box.addButton("Abbrechen", QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(yes);
+    box.setEscapeButton(withCancel ? cancel : no);
+    box.exec();
+    if (box.clickedButton() == yes) return YesNoCancel::Yes;
+    if (withCancel && box.clickedButton() != no) return YesNoCancel::Cancel;
+    return YesNoCancel::No;
+}
+
+bool QtUi::SelectRange(RangeRequest& request) {
+    return TFormSelFrmD::SelectRange(request, engine_, parent());
+}
+
+int QtUi::ChooseOption(const OptionRequest& request) {
+    return TFormSelFrmD::ChooseOption(request, engine_, parent());
+}
+
+bool QtUi::AskText(TextRequest& request) {
+    return AskTextDialog::Ask(request, parent());
+}
+
+std::string QtUi::ChooseFile(const std::string& title, const std::string& directory,
+                             const std::string& pattern) {
+    // The office's file names come in either case.
+    const QString shown = QString::fromStdString(pattern);
+    QString filter = shown.isEmpty() ? QString("*") : shown;
+    if (shown.toLower() != shown.toUpper()) filter = shown.toLower() + " " + shown.toUpper();
+    const QString file = QFileDialog::getOpenFileName(
+        parent(), ShownText(title), QString::fromStdString(directory), filter + ";;* (*)");
+    return file.toStdString();
+}
+
+void QtUi::ShowLines(const std::vector<std::string>& lines, const std::string& title) {
+    TFormSelFrmD::ShowLines(lines, title, engine_, parent());
+}
+
+void QtUi::SetProgressPanel(ProgressPanel* panel) {
+    panel_ = panel;
+}
+
+void QtUi::ProgressStart(int maximum) {
+    running_ = true;
+    if (panel_) panel_->Start(maximum);
+}
+
+void QtUi::ProgressStep(int position) {
+    if (panel_) panel_->Step(position);
+}
+
+void QtUi::ProgressEnd() {
+    running_ = false;
+    if (panel_) panel_->End();
+}
+
+bool QtUi::ProgressRunning() const {
+    return panel_ ? panel_->Running() : running_;
+}
+
+void QtUi::ProcessMessages() {
+    if (refresh_) refresh_();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace tev

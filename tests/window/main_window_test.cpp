@@ -1,0 +1,331 @@
+// The main window on a small office made by the test: start-up through the real group
+// choice, sorting, loading a school, the menus, the info box, the upper table, the school
+// year button and the gauge.
+#include "data/school_groups.h"
+#include "dialog_answers.h"
+#include "output/ask_text_dialog.h"
+#include "output/codepage.h"
+#include "output/qt_printer_canvas.h"
+#include "output/qt_texts.h"
+#include "output/text_output_dialog.h"
+#include "shell/engine.h"
+#include "shell/main_menu.h"
+#include "shell/main_window.h"
+#include "shell/program_start.h"
+#include "shell/qt_progress_panel.h"
+#include "shell/qt_ui.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+const char* const kPassphrase = "Kreidestaub-1998";
+
+std::string DataSet(const std::string& number) {
+    return ".;21;" + number + ";2016/17;Gym             \r\n" +
+           " 0;;5;6;7;8;9;10;11;zusammen\r\n"
+           " 1;m\x84nnlich;1;2;;;;;;\r\n"
+           " 2;weiblich;3;;;;;;;\r\n";
+}
+
+SchoolNameLine School(const std::string& number, const std::string& shortName) {
+    SchoolNameLine line;
+    line.number = number;
+    line.shortName = shortName;
+    return line;
+}
+
+// Answers the group choice "Schul-Gruppe wählen" with its preset (all schools).
+void AnswerGroupChoice() {
+    AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+        QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Schul-Gruppe wählen"));
+        auto* list = Child<QListWidget>(dialog, "ListBox1");
+        QCOMPARE(list->currentItem()->text(), ShownText(SchoolGroupEntry("  ")));
+        Click(Child(dialog, "BOK"));
+    });
+}
+
+void ChooseLine(TFormSelFrmD* dialog, const QString& text) {
+    auto* list = Child<QListWidget>(dialog, "ListBox1");
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty()) qFatal("no line %s", qPrintable(text));
+    ClickLine(list, list->row(found.front()));
+    Click(Child(dialog, "BOK"));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> temp_;
+    std::unique_ptr<QtUi> ui_;
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<TFormTEV1> window_;
+
+    void Start() {
+        temp_ = std::make_unique<TempDir>();
+        const auto& dir = temp_->path();
+        WriteFile(dir / "schulnam.dat", DosLines({School("112233", "Zeppelin-Gym").Text(),
+                                                  School("112240", "\x8Erztl-Gym").Text(),
+                                                  School("112250", "Bismarck").Text()}));
+        WriteFile(dir / "TEV" / "SL112233.16", DataSet("112233"));
+        WriteFile(dir / "TEV" / "SL112250.16", DataSet("112250"));
+        WriteFile(dir / "TEV" / "SL112240.12", DataSet("112240"));
+        ui_ = std::make_unique<QtUi>();
+        engine_ = std::make_unique<Engine>(*ui_, dir);
+        ui_->SetEngine(engine_.get());
+        engine_->printer =
+            std::make_unique<QtPrinterCanvas>(QString::fromStdString((dir / "druck.pdf").string()));
+        StartInputs inputs;
+        inputs.parameters = {dir.string()};
+        inputs.today = {2016, 11, 20};
+        ProcessStart(*engine_, inputs);
+        AnswerGroupChoice();
+        FormCreate(*engine_, inputs);
+        window_ = std::make_unique<TFormTEV1>(*engine_, *ui_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    QListWidget* SchoolList() const { return Child<QListWidget>(window_.get(), "LB"); }
+    QListWidget* OutputBox() const { return Child<QListWidget>(window_.get(), "LB2"); }
+
+    QAction* Action(const std::string& path) const {
+        const QString wanted = ShownText(Win(path));
+        for (QAction* action : window_->MenuActions()) {
+            if (action->data().toString() == wanted) return action;
+        }
+        qFatal("no menu entry %s", path.c_str());
+    }
+
+    void ClickSortKey(int index) const {
+        auto* key = Child<QRadioButton>(window_.get(), qPrintable(QString("RGSort%1").arg(index)));
+        QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(8, key->height() / 2));
+    }
+
+    int RowOf(const std::string& number) const {
+        for (int i = 0; i < SchoolList()->count(); ++i) {
+            if (SchoolList()->item(i)->text().mid(2, 6) == QString::fromStdString(number)) return i;
+        }
+        return -1;
+    }
+
+private slots:
+    void init() { Start(); }
+
+    void cleanup() {
+        window_.reset();
+        engine_.reset();
+        ui_.reset();
+        temp_.reset();
+    }
+
+    void StartUpShowsTheSchoolListAndTheStartingState() {
+        QCOMPARE(SchoolList()->count(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(SchoolList()->item(i)->text(),
+                     QString::fromStdString(DisplayText(engine_->schoolList.lines[i])));
+        QVERIFY(SchoolList()->item(RowOf("112240"))->text().contains(QString::fromUtf8("Ärztl")));
+        QCOMPARE(window_->windowTitle(), ShownText(engine_->window.caption));
+        QCOMPARE(Child(window_.get(), "SBpjj")->text(), QString(".16"));
+        QVERIFY(Child<QRadioButton>(window_.get(), "RGSort2")->isChecked());
+        QCOMPARE(SchoolList()->width(), 530);
+        QCOMPARE(Child(window_.get(), "SBSize")->text(), QString("links schmaler"));
+        QVERIFY(Child<QWidget>(window_.get(), "PanelTop")->isHidden());
+        QVERIFY(Child<QWidget>(window_.get(), "Panel2")->isHidden());
+        QVERIFY(Child<QWidget>(window_.get(), "Panel3")->isHidden());
+        QVERIFY(!window_->TopMenu("XXX")->menuAction()->isVisible());
+        QCOMPARE(Child<QCheckBox>(window_.get(), "CB91plausSoll")->text(),
+                 QString::fromUtf8("9.1 Soll-Plausibilität"));
+    }
+
+    void AClickOnASortKeySortsTheList() {
+        ClickSortKey(3);
+        QCOMPARE(engine_->window.sortIndex, 3);
+        QCOMPARE(SchoolList()->item(0)->text().mid(2, 6), QString("112240")); // Ä as A
+        QCOMPARE(SchoolList()->item(1)->text().mid(2, 6), QString("112250"));
+        QCOMPARE(SchoolList()->item(2)->text().mid(2, 6), QString("112233"));
+        ClickSortKey(2);
+        QCOMPARE(SchoolList()->item(0)->text().mid(2, 6), QString("112233"));
+    }
+
+    void AClickInTheListLoadsTheSchoolAndShowsItsTestLines() {
+        ClickLine(SchoolList(), RowOf("112250"));
+        QCOMPARE(engine_->schoolList.itemIndex, RowOf("112250"));
+        QCOMPARE(engine_->sheet.header.SchoolNumber(), std::string("112250"));
+        QCOMPARE(engine_->schoolList.busyMark, 0);
+        QCOMPARE(OutputBox()->count(), static_cast<int>(engine_->sheet.findings.size()));
+        for (int i = 0; i < OutputBox()->count(); ++i)
+            QCOMPARE(OutputBox()->item(i)->text(),
+                     QString::fromStdString(DisplayText(engine_->sheet.findings[i])));
+
+        // A double click on an output line naming a school loads that school.
+        engine_->outputBox.lines() = {"Kopf", "  112233 Zeppelin-Gym"};
+        window_->RefreshFromEngine();
+        DoubleClickLine(OutputBox(), 1);
+        QCOMPARE(engine_->schoolList.itemIndex, RowOf("112233"));
+        QCOMPARE(SchoolList()->currentRow(), RowOf("112233"));
+        QCOMPARE(engine_->sheet.header.SchoolNumber(), std::string("112233"));
+    }
+
+    void RangeChoiceAndTextThroughTheRealDialogs() {
+        RangeRequest range;
+        range.title = "Auswerten";
+        range.items = engine_->schoolList.lines;
+        range.multi = true;
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+            auto* list = Child<QListWidget>(dialog, "ListBox1");
+            ClickLine(list, 1);
+            ClickLine(list, 2, Qt::ShiftModifier);
+            Click(Child(dialog, "BOK"));
+        });
+        QVERIFY(ui_->SelectRange(range));
+        QCOMPARE(range.first, 2);
+        QCOMPARE(range.last, 3);
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) { Click(Child(dialog, "Balle")); });
+        QVERIFY(ui_->SelectRange(range));
+        QVERIFY(range.all);
+        QCOMPARE(range.last, 3);
+
+        TextRequest text;
+        text.caption = "Schule suchen";
+        text.prompt = "Name oder Nr";
+        AnswerNext<AskTextDialog>([](AskTextDialog* dialog) {
+            QTest::keyClicks(Child<QLineEdit>(dialog, "Edit"), "Bismarck");
+            Click(Child(dialog, "OKBtn"));
+        });
+        QVERIFY(ui_->AskText(text));
+        QCOMPARE(text.value, std::string("Bismarck"));
+    }
+
+    void TheMenusHoldEveryEntryWithUnbuiltOnesDisabled() {
+        const std::vector<std::string> windowHandlers = {"InfoClick", "DruckerOptionen1Click"};
+        QCOMPARE(window_->MenuActions().size(), MainMenu().size());
+        for (const MenuEntry& entry : MainMenu()) {
+            QAction* action = Action(Utf8FromWin(entry.path));
+            const bool windowHandled = std::find(windowHandlers.begin(), windowHandlers.end(),
+                                                 entry.handler) != windowHandlers.end();
+            QCOMPARE(action->isVisible(), !entry.developerOnly);
+            if (!entry.developerOnly)
+                QCOMPARE(action->isEnabled(), entry.command != nullptr || windowHandled);
+        }
+        QVERIFY(Action("Testen")->statusTip() == QString("Testen aller Schulen"));
+    }
+
+    void TheInfoBoxIdentificationShowsTheDeveloperControls() {
+        AnswerNext<QMessageBox>([](QMessageBox* box) {
+            QVERIFY(box->text().startsWith("WnnTEV10.24"));
+            AnswerNext<AskTextDialog>([](AskTextDialog* dialog) {
+                auto* edit = Child<QLineEdit>(dialog, "Edit");
+                QCOMPARE(edit->echoMode(), QLineEdit::Password);
+                QTest::keyClicks(edit, kPassphrase);
+                Click(Child(dialog, "OKBtn"));
+            });
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Action("Info")->trigger();
+        QCOMPARE(engine_->developerMode() & 1, 1);
+        QVERIFY(!Child<QWidget>(window_.get(), "Panel2")->isHidden());
+        QVERIFY(window_->TopMenu("XXX")->menuAction()->isVisible());
+        for (const MenuEntry& entry : MainMenu()) {
+            QAction* action = Action(Utf8FromWin(entry.path));
+            QVERIFY(action->isVisible());
+            if (entry.developerOnly) QCOMPARE(action->isEnabled(), entry.command != nullptr);
+        }
+
+        // A developer entry: the school search selects and loads the school found.
+        AnswerNext<AskTextDialog>([](AskTextDialog* dialog) {
+            QTest::keyClicks(Child<QLineEdit>(dialog, "Edit"), "Bismarck");
+            Click(Child(dialog, "OKBtn"));
+        });
+        Action("XXX/Suche Schule")->trigger();
+        QCOMPARE(SchoolList()->currentRow(), RowOf("112250"));
+        QCOMPARE(engine_->sheet.header.SchoolNumber(), std::string("112250"));
+
+        // OK instead of Escape asks nothing.
+        AnswerNext<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+        Action("Info")->trigger();
+        QCOMPARE(engine_->developerMode() & 1, 1);
+    }
+
+    void TheUpperTableShowsTheEngineTableAndPrints() {
+        engine_->upperTable.SetColCount(3);
+        engine_->upperTable.SetRowCount(2);
+        engine_->upperTable.SetFixedRows(1);
+        engine_->upperTable.SetCells(0, 0, Win("Schülerzahlen"));
+        engine_->upperTable.SetCells(2, 1, "417");
+        Action("Diverses/Obere Tabelle schließen / anzeigen")->trigger();
+        auto* table = Child<QTableWidget>(window_.get(), "SGausw");
+        QVERIFY(!Child<QWidget>(window_.get(), "PanelTop")->isHidden());
+        QCOMPARE(table->columnCount(), 3);
+        QCOMPARE(table->item(0, 0)->text(), QString::fromUtf8("Schülerzahlen"));
+        QCOMPARE(table->item(1, 2)->text(), QString("417"));
+
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Schülerzahlen"));
+            ChooseLine(dialog, "wirklich drucken");
+        });
+        const QPoint at = table->visualItemRect(table->item(1, 1)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        // A small table keeps its document open for a following one.
+        QVERIFY(engine_->printer->InDocument());
+        engine_->printer->EndDocument();
+        QVERIFY(std::filesystem::file_size(temp_->path() / "druck.pdf") > 0);
+
+        Action("Diverses/Obere Tabelle schließen / anzeigen")->trigger();
+        QVERIFY(Child<QWidget>(window_.get(), "PanelTop")->isHidden());
+    }
+
+    void TheSchoolYearButtonSwitchesTheYear() {
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Schuljahr wählen"));
+            auto* list = Child<QListWidget>(dialog, "ListBox1");
+            QCOMPARE(list->currentItem()->text(), QString(".16"));
+            AnswerGroupChoice();
+            ChooseLine(dialog, ".12");
+        });
+        Click(Child(window_.get(), "SBpjj"));
+        QCOMPARE(Child(window_.get(), "SBpjj")->text(), QString(".12"));
+        QCOMPARE(engine_->startup.schoolYearCode, 112);
+        QCOMPARE(SchoolList()->item(RowOf("112240"))->text().at(0), QChar('0'));
+        QCOMPARE(SchoolList()->item(RowOf("112233"))->text().at(0), QChar('\\'));
+    }
+
+    void TheListWidthToggles() {
+        Click(Child(window_.get(), "SBSize"));
+        QCOMPARE(SchoolList()->width(), 185);
+        QCOMPARE(Child(window_.get(), "SBSize")->text(), QString("links breiter"));
+        QTest::mouseClick(Child<QWidget>(window_.get(), "Panel1"), Qt::LeftButton);
+        QCOMPARE(SchoolList()->width(), 530);
+    }
+
+    void AClickOnTheGaugeStopsTheRun() {
+        auto* panel = Child<ProgressPanel>(window_.get(), "Panel3");
+        ui_->ProgressStart(40);
+        ui_->ProgressStep(10);
+        QVERIFY(ui_->ProgressRunning());
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(panel->gauge()->Percent(), 25);
+        QTest::mouseClick(panel, Qt::LeftButton);
+        QVERIFY(!ui_->ProgressRunning());
+        QVERIFY(panel->isHidden());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
