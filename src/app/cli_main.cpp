@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
         const cli::Options options = cli::ParseOptions(args);
         cli::Session session(options);
         const int code = cli::RunCommand(session, options);
+        if (const size_t left = session.ui.answersLeft(); left > 0) {
+            std::cerr << "tev-cli: " << left << " answer(s) left unused\n";
+        }
         return cli::FinishPrinting(session) ? code : 1;
     } catch (const cli::UsageError& error) {
         std::cerr << "tev-cli: " << error.message << '\n' << cli::UsageText();
