@@ -5,6 +5,7 @@
 #include "shell/program_start.h"
 #include "shell/school_loading.h"
 #include "shell/scripted_ui.h"
+#include "support/engine_start.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -55,12 +56,7 @@ struct DataSetFixture : ::testing::Test {
         school.shortName = "Schiller-Gym";
         WriteFile(temp.path() / "schulnam.dat", DosLines({school.Text()}));
         WriteFile(file, kDataSet);
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
-        StartInputs inputs;
-        inputs.parameters = {temp.path().string()};
-        inputs.today = {2016, 11, 20};
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartEngine(engine, ui, temp.path());
         engine.schoolList.itemIndex = 0;
     }
     const StringGrid& Grid(const char* name) { return *engine.sheet.grids.Find(name); }

@@ -7,6 +7,7 @@
 #include "shell/program_start.h"
 #include "shell/school_loading.h"
 #include "shell/scripted_ui.h"
+#include "support/engine_start.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -38,13 +39,9 @@ TEST(DataSetRoundTrip, ReadSaveReadKeepsEveryValueInEveryYear) {
     for (int year = options.firstYear; year <= options.lastYear; ++year) {
         ScriptedUi ui;
         Engine engine{ui, temp.path()};
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
-        StartInputs inputs;
-        inputs.parameters = {(temp.path() / "amt").string()};
-        inputs.today = {2016, 11, 20};
-        inputs.yearSuffix = "." + std::to_string(year % 100);
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartOptions start;
+        start.yearSuffix = "." + std::to_string(year % 100);
+        StartEngine(engine, ui, (temp.path() / "amt"), start);
         int loaded = 0;
         for (int index = 0; index < static_cast<int>(engine.schoolList.lines.size()); ++index) {
             engine.schoolList.itemIndex = index;

@@ -6,6 +6,7 @@
 #include "output/text_routines.h"
 #include "plausibility_school.h"
 #include "shell/program_start.h"
+#include "support/engine_start.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -51,15 +52,10 @@ struct DataTestFixture : ::testing::Test {
         WriteFile(temp.path() / "ZEP" / "ze111111.16", "");
         WriteFile(temp.path() / "nachford.mm", DosLines({"Sehr geehrte Damen und Herren,"}));
 
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
         auto recording = std::make_unique<RecordingCanvas>();
         canvas = recording.get();
         engine.printer = std::move(recording);
-        StartInputs inputs;
-        inputs.parameters = {temp.path().string()};
-        inputs.today = {2016, 11, 20};
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartEngine(engine, ui, temp.path());
     }
     void Answer(std::initializer_list<const char*> answers) {
         for (const char* answer : answers)

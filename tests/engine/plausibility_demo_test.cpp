@@ -7,6 +7,7 @@
 #include "shell/school_loading.h"
 #include "shell/school_selection.h"
 #include "shell/scripted_ui.h"
+#include "support/engine_start.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -74,14 +75,10 @@ TEST(PlausibilityDemoOffice, FindsExactlyThePlantedFaults) {
     for (int year = options.firstYear; year <= options.lastYear; ++year) {
         ScriptedUi ui;
         ui.SetUseDefaults(true);
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
         Engine engine(ui, temp.path());
-        StartInputs inputs;
-        inputs.parameters = {(temp.path() / "office").string()};
-        inputs.today = {2016, 11, 20};
-        inputs.yearSuffix = "." + std::to_string(year % 100);
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartOptions start;
+        start.yearSuffix = "." + std::to_string(year % 100);
+        StartEngine(engine, ui, (temp.path() / "office"), start);
         ASSERT_FALSE(engine.schoolList.lines.empty());
         for (int i = 0; i < static_cast<int>(engine.schoolList.lines.size()); ++i) {
             SelectListedSchool(engine, i);

@@ -28,10 +28,6 @@ void ExpectFinding(const Fault& fault) {
                                            << school.Findings();
 }
 
-int Last(PlausibilitySchool& s, int table) {
-    return s.Grid(table).RowCount() - 1;
-}
-
 } // namespace
 
 TEST(PlausibilityConsistentSchool, PassesInEveryYearOfTheCurrentForm) {

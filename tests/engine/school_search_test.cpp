@@ -4,6 +4,7 @@
 #include "output/codepage.h"
 #include "shell/program_start.h"
 #include "shell/scripted_ui.h"
+#include "support/engine_start.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +31,7 @@ struct SearchFixture : ::testing::Test {
         }
         WriteFile(temp.path() / "schulnam.dat", DosLines(lines));
         WriteFile(temp.path() / "TEV" / "SL112240.16", ".;34;112240;2016/17;Kepler\r\n 1;x;7\r\n");
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
-        StartInputs inputs;
-        inputs.parameters = {temp.path().string()};
-        inputs.today = {2016, 11, 20};
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartEngine(engine, ui, temp.path());
     }
 };
 

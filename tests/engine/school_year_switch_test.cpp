@@ -3,6 +3,7 @@
 #include "shell/program_start.h"
 #include "shell/school_year_switch.h"
 #include "shell/scripted_ui.h"
+#include "support/engine_start.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,7 @@ struct YearSwitchFixture : ::testing::Test {
         WriteFile(temp.path() / "TEV" / "SL112233.12", "");
         WriteFile(temp.path() / "stal_ag.def", DosLines({"101", "102", "1500"}));
         WriteFile(temp.path() / "stal_ag2.def", DosLines({"201", "202", "203"}));
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
-        StartInputs inputs;
-        inputs.parameters = {temp.path().string()};
-        inputs.today = {2016, 11, 20};
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartEngine(engine, ui, temp.path());
     }
 };
 

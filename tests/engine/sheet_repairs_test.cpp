@@ -8,6 +8,7 @@
 #include "sheet/table_headings.h"
 #include "shell/program_start.h"
 #include "shell/school_loading.h"
+#include "support/engine_start.h"
 
 #include <gtest/gtest.h>
 
@@ -47,12 +48,7 @@ struct PlausibilityOffice : ::testing::Test {
         school.name = "Schillergymnasium";
         WriteFile(temp.path() / "schulnam.dat", DosLines({school.Text()}));
         WriteFile(file, dataSet);
-        ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
-        StartInputs inputs;
-        inputs.parameters = {temp.path().string()};
-        inputs.today = {2016, 11, 20};
-        ProcessStart(engine, inputs);
-        FormCreate(engine, inputs);
+        StartEngine(engine, ui, temp.path());
         engine.schoolList.itemIndex = 0;
     }
     StringGrid& Grid(const char* name) { return *engine.sheet.grids.Find(name); }
