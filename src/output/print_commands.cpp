@@ -36,4 +36,14 @@ void aus1Click(Engine& engine) {
     if (wasSet) EndPrintDocument(engine);
 }
 
+void SGauswDblClick(Engine& engine, const GridPrintContext& context) {
+    PrintGrid(engine, engine.upperTable.Cells(0, 0), engine.upperTable, -1, context);
+}
+
+void ObereTabelleAuswertungcsv1Click(Engine& engine) {
+    engine.print.redirectToFile = true;
+    SGauswDblClick(engine);
+    engine.print.redirectToFile = false;
+}
+
 } // namespace tev

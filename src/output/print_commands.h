@@ -1,5 +1,6 @@
 #pragma once
 // The main window's printing entries.
+#include "output/print_grid.h"
 #include "shell/engine.h"
 
 namespace tev {
@@ -14,5 +15,9 @@ void DruckumleiteninDatei1Click(Engine& engine);
 // end the document kept open).
 void ein1Click(Engine& engine);
 void aus1Click(Engine& engine);
+// A double click on the upper table prints it, titled by its top-left cell.
+void SGauswDblClick(Engine& engine, const GridPrintContext& context = {});
+// "Drucken/Obere Tabelle (Auswertung) -> *.csv": the same print, redirected into a file.
+void ObereTabelleAuswertungcsv1Click(Engine& engine);
 
 } // namespace tev

@@ -35,7 +35,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click", nullptr,
              false},
             {"Drucken/Obere Tabelle (Auswertung) -> *.csv", "ObereTabelleAuswertungcsv1Click",
-             nullptr, false},
+             ObereTabelleAuswertungcsv1Click, false},
             {"Kurzbericht/Schülerzahlen ( Kurzberichtauswertung!!! )",
              "SchlerzahlenKurzbericht1Click", nullptr, false},
             {"Kurzbericht/weitere Auswertungen", "weitereAuswertungen1Click",

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "output/print_commands.h"
 #include "output/print_grid.h"
 #include "output/qt_line_spacing.h"
 #include "output/qt_printer_canvas.h"
@@ -343,7 +344,7 @@ void TFormTEV1::UpperTableDoubleClicked() {
         context.selectionBottom = ranges.front().bottomRow();
     }
     RunCommand([this, context] {
-        PrintGrid(engine_, engine_.upperTable.Cells(0, 0), engine_.upperTable, -1, context);
+        SGauswDblClick(engine_, context);
     });
 }
 
