@@ -1,7 +1,6 @@
 #include "app/cli_options.h"
 
 #include <charconv>
-#include <regex>
 
 namespace tev::cli {
 namespace {
@@ -13,20 +12,6 @@ int ReadInt(const std::string& text, const std::string& option) {
         throw UsageError{option + " takes a whole number, not \"" + text + "\""};
     }
     return value;
-}
-
-Date ReadDate(const std::string& text) {
-    static const std::regex pattern(R"((\d{4})-(\d{2})-(\d{2}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, pattern)) {
-        throw UsageError{"--today takes a date YYYY-MM-DD, not \"" + text + "\""};
-    }
-    Date date{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
-    if (date.year < 1928 || date.year > 2027 || date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > 31) {
-        throw UsageError{"--today: no usable date \"" + text + "\" (years 1928 to 2027)"};
-    }
-    return date;
 }
 
 } // namespace
@@ -53,14 +38,18 @@ Options ParseOptions(const std::vector<std::string>& args) {
             options.dataDirectory = value(arg);
         } else if (arg == "--year") {
             const std::string suffix = value(arg);
-            static const std::regex pattern(R"(\.\d\dK?)");
-            if (!std::regex_match(suffix, pattern)) {
+            if (!IsYearSuffix(suffix)) {
                 throw UsageError{"--year takes a suffix such as .16 or .16K, not \"" + suffix +
                                  "\""};
             }
             options.yearSuffix = suffix;
         } else if (arg == "--today") {
-            options.today = ReadDate(value(arg));
+            const std::string text = value(arg);
+            options.today = ParseIsoDate(text);
+            if (!options.today) {
+                throw UsageError{"--today takes a date YYYY-MM-DD from 1928 to 2027, not \"" +
+                                 text + "\""};
+            }
         } else if (arg == "--group") {
             options.groupCode = value(arg);
             if (options.groupCode.size() != 2) {

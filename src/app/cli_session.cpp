@@ -3,6 +3,7 @@
 #include "data/school_groups.h"
 #include "output/codepage.h"
 #include "output/pdf_canvas.h"
+#include "shell/file_services.h"
 #include "shell/program_start.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@
 #include <iostream>
 
 namespace tev::cli {
-namespace {
-
-std::string EnvironmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-} // namespace
 
 Session::Session(const Options& options) {
     const std::string groupEntry = SchoolGroupEntry(options.groupCode);
@@ -38,14 +31,14 @@ Session::Session(const Options& options) {
     engine->printer = std::make_unique<PdfCanvas>(options.printerFile);
     StartInputs inputs;
     if (options.dataDirectory) inputs.parameters.push_back(*options.dataDirectory);
-    inputs.usw = EnvironmentValue("usw");
-    inputs.homeShare = EnvironmentValue("HOMESHARE");
+    inputs.usw = FileServices::EnvironmentValue("usw");
+    inputs.homeShare = FileServices::EnvironmentValue("HOMESHARE");
     inputs.today = options.today.value_or(Today());
     inputs.currentDirectory = std::filesystem::current_path().string();
     inputs.yearSuffix = options.yearSuffix;
     inputs.sortIndex = options.sortIndex;
-    inputs.driveA = EnvironmentValue("TEV_DRIVE_A");
-    inputs.driveV = EnvironmentValue("TEV_DRIVE_V");
+    inputs.driveA = FileServices::EnvironmentValue("TEV_DRIVE_A");
+    inputs.driveV = FileServices::EnvironmentValue("TEV_DRIVE_V");
     ProcessStart(*engine, inputs);
     FormCreate(*engine, inputs);
 }

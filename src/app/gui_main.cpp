@@ -1,6 +1,7 @@
-// tev: the window program. tev [DIR] [/H...] [/L...] [--today YYYY-MM-DD]
+// tev: the window program. tev [DIR] [/H...] [/L...] [--today YYYY-MM-DD] [--year .16]
 #include "output/qt_printer_canvas.h"
 #include "shell/engine.h"
+#include "shell/file_services.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
 #include "shell/program_start.h"
@@ -13,29 +14,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 using namespace tev;
-
-namespace {
-
-std::string EnvironmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::optional<Date> ParseDate(const std::string& text) {
-    Date date;
-    char end = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &date.year, &date.month, &date.day, &end) != 3)
-        return std::nullopt;
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) return std::nullopt;
-    return date;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -46,22 +28,28 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--today" && i + 1 < argc) {
-            const auto date = ParseDate(argv[++i]);
+            const auto date = ParseIsoDate(argv[++i]);
             if (!date) {
                 std::fprintf(stderr, "tev: --today needs a date YYYY-MM-DD\n");
                 return 2;
             }
             inputs.today = *date;
+        } else if (argument == "--year" && i + 1 < argc) {
+            inputs.yearSuffix = argv[++i];
+            if (!IsYearSuffix(*inputs.yearSuffix)) {
+                std::fprintf(stderr, "tev: --year needs a school year suffix such as .16\n");
+                return 2;
+            }
         } else {
             inputs.parameters.push_back(argument);
         }
     }
     const std::filesystem::path current = std::filesystem::current_path();
     inputs.currentDirectory = current.string();
-    inputs.usw = EnvironmentValue("usw");
-    inputs.homeShare = EnvironmentValue("HOMESHARE");
-    inputs.driveA = EnvironmentValue("TEV_DRIVE_A");
-    inputs.driveV = EnvironmentValue("TEV_DRIVE_V");
+    inputs.usw = FileServices::EnvironmentValue("usw");
+    inputs.homeShare = FileServices::EnvironmentValue("HOMESHARE");
+    inputs.driveA = FileServices::EnvironmentValue("TEV_DRIVE_A");
+    inputs.driveV = FileServices::EnvironmentValue("TEV_DRIVE_V");
 
     QtUi ui;
     Engine engine(ui, current);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <regex>
 
 namespace tev {
 namespace {
@@ -71,6 +72,23 @@ void ApplyYearSuffix(StartupState& state, const std::string& suffix) {
     state.schoolYearCode = NormalisedSchoolYearCode(value);
     state.courseRegime = CourseRegimeFor(state.schoolYearCode);
     state.startYearText = "20" + digits;
+}
+
+std::optional<Date> ParseIsoDate(const std::string& text) {
+    static const std::regex pattern(R"((\d{4})-(\d{2})-(\d{2}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, pattern)) return std::nullopt;
+    const Date date{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
+    if (date.year < 1928 || date.year > 2027 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > 31) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+bool IsYearSuffix(const std::string& text) {
+    static const std::regex pattern(R"(\.\d\dK?)");
+    return std::regex_match(text, pattern);
 }
 
 std::string DataPathFromParameter(const std::string& parameter) {

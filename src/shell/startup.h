@@ -2,6 +2,7 @@
 // Start-up state: data directory, school year, developer switch and table definition lists.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ std::string YearSuffixOfDate(const Date& date, bool shortReportMarkerFile);
 // Sets SchoolYearCode, CourseRegime and StartYearText from the two digits of the suffix.
 void ApplyYearSuffix(StartupState& state, const std::string& suffix);
 int NormalisedSchoolYearCode(int twoDigits);
+
+// A date written YYYY-MM-DD within the years the packed dates can hold (1928 to 2027).
+std::optional<Date> ParseIsoDate(const std::string& text);
+// ".16" or ".16K".
+bool IsYearSuffix(const std::string& text);
 
 // "dir" + separator, as the data directory parameter is always taken.
 std::string DataPathFromParameter(const std::string& parameter);
