@@ -6,6 +6,7 @@
 #include "output/text_routines.h"
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
+#include "sheet/table_headings.h"
 #include "shell/line_reader.h"
 
 #include <filesystem>
@@ -153,16 +154,10 @@ bool LoadDataSet(Engine& engine, int mode) {
     sheet.caption = Chars(listLine, 3, 24);
     const std::string file = DataSetFileName(engine, sheet.schoolNumber);
     sheet.header.SetSchoolNumber(sheet.schoolNumber);
-    const std::string suffix = engine.startup.yearSuffix;
-    sheet.header.yearText =
-        SchoolYearText(NormalisedSchoolYearCode(ParseTwoDigits(suffix.substr(1))));
-    if (StringGrid* grid92 = sheet.grids.Find("SG92")) {
-        const StringGrid* grid91 = sheet.grids.Find("SG91");
-        grid92->SetColCount((grid91 ? grid91->ColCount() : 28) + 1);
-        grid92->SetRowCount(14);
-        grid92->Clear();
-    }
+    sheet.header.yearText = SchoolYearText(engine.startup.schoolYearCode);
+    // Table 9.2 starts empty: its shadow is cleared before the table takes its shape from it.
     if (StringGrid* shadow = sheet.grids.Find("SG92shadow")) shadow->Clear();
+    SetTableHeadings(sheet.grids, 92, sheet.schoolYearCode, sheet.screenWidth, sheet.rowLists);
 
     bool stored = false;
     sheet.form1997 = false;

@@ -43,6 +43,15 @@ void FinishLoading(Engine& engine, const std::string& captionTail) {
     SortSchoolList(engine, -1);
 }
 
+// The list line of a file line: characters 1 to 84 and 215 to 234, or the whole line when a
+// district is chosen. Lines too short for the fixed columns are filled with blanks.
+std::string MakeListLine(const std::string& fileLine, bool fullForm) {
+    std::string line = fullForm ? fileLine : fileLine.substr(0, kShortPartLength);
+    if (line.size() < kShortPartLength) line.resize(kShortPartLength, ' ');
+    if (!fullForm && fileLine.size() > 214) line += fileLine.substr(214, 20);
+    return line;
+}
+
 } // namespace
 
 std::string SchoolNameFile(const Engine& engine) {
@@ -51,13 +60,6 @@ std::string SchoolNameFile(const Engine& engine) {
 
 std::string DataSetFileName(const Engine& engine, const std::string& schoolNumber) {
     return engine.work.tevDir + "SL" + schoolNumber + engine.startup.yearSuffix;
-}
-
-std::string MakeListLine(const std::string& fileLine, bool fullForm) {
-    std::string line = fullForm ? fileLine : fileLine.substr(0, kShortPartLength);
-    if (line.size() < kShortPartLength) line.resize(kShortPartLength, ' ');
-    if (!fullForm && fileLine.size() > 214) line += fileLine.substr(214, 20);
-    return line;
 }
 
 bool ChooseSchoolGroup(Engine& engine) {

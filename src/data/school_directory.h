@@ -15,10 +15,6 @@ std::string SchoolNameFile(const Engine& engine);
 // The data set file of a school number for the selected school year.
 std::string DataSetFileName(const Engine& engine, const std::string& schoolNumber);
 
-// The list line of a file line: characters 1 to 84 and 215 to 234, or the whole line when a
-// district is chosen. Lines too short for the fixed columns are filled with blanks.
-std::string MakeListLine(const std::string& fileLine, bool fullForm);
-
 // Asks for the school group; false when "schulnam.dat" is missing or the user cancels.
 bool ChooseSchoolGroup(Engine& engine);
 void LoadSchoolDirectory(Engine& engine, const std::string& groupCode);

@@ -19,9 +19,9 @@ void MemoryAccounting::CheckSize(size_t size, const std::string& label) {
                        hex);
     messages_.ShowInfo(Win("zu wenig Platz(") + limit + ") statt " + wanted + Win(" für ") + label +
                        "  " + limit + " " + wanted);
-    lastRefusal_ = label + " " + wanted + ": zu wenig Platz !!!!, Abbruch";
-    log_.Write(lastRefusal_);
-    messages_.FatalStop(lastRefusal_);
+    const std::string stop = label + " " + wanted + ": zu wenig Platz !!!!, Abbruch";
+    log_.Write(stop);
+    messages_.FatalStop(stop);
 }
 
 void MemoryAccounting::LogLine(const void* start, size_t size, std::string_view label) const {

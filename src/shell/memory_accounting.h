@@ -37,9 +37,6 @@ public:
     // block of its size.
     void AccountRecord(const void* record, size_t size, std::string_view label);
 
-    // Label and size of the reservation that was refused last (for tests of the stop).
-    const std::string& lastRefusal() const { return lastRefusal_; }
-
 private:
     void CheckSize(size_t size, const std::string& label);
     void LogLine(const void* start, size_t size, std::string_view label) const;
@@ -47,7 +44,6 @@ private:
     Messages& messages_;
     const TraceLog& log_;
     std::filesystem::path file_;
-    std::string lastRefusal_;
 };
 
 } // namespace tev

@@ -81,6 +81,15 @@ std::string KeyOf(const std::string& line, int index, int position) {
     return text;
 }
 
+void RebuildListOrderNumbers(Engine& engine) {
+    engine.listOrderNumbers.fill(std::string(6, ' '));
+    const auto& lines = engine.schoolList.lines;
+    for (size_t i = 0; i < lines.size() && i < engine.listOrderNumbers.size(); ++i) {
+        engine.listOrderNumbers[i] = lines[i].size() > 2 ? lines[i].substr(2, 6) : "";
+        engine.listOrderNumbers[i].resize(6, ' ');
+    }
+}
+
 } // namespace
 
 const std::vector<std::string>& SortKeyCaptions() {
@@ -89,15 +98,6 @@ const std::vector<std::string>& SortKeyCaptions() {
         "Schulname", "Ort",          "RegionalNr",          "PLZ",      "*RegionalNr",
         "RegBez",    "*---",         "RegionalNr_nur_1_Gym"};
     return captions;
-}
-
-void RebuildListOrderNumbers(Engine& engine) {
-    engine.listOrderNumbers.fill(std::string(6, ' '));
-    const auto& lines = engine.schoolList.lines;
-    for (size_t i = 0; i < lines.size() && i < engine.listOrderNumbers.size(); ++i) {
-        engine.listOrderNumbers[i] = lines[i].size() > 2 ? lines[i].substr(2, 6) : "";
-        engine.listOrderNumbers[i].resize(6, ' ');
-    }
 }
 
 void SortSchoolList(Engine& engine, int index) {

@@ -13,6 +13,4 @@ const std::vector<std::string>& SortKeyCaptions();
 // A negative index keeps the remembered one. Rebuilds the ListOrderNumbers in every case.
 void SortSchoolList(Engine& engine, int index);
 
-void RebuildListOrderNumbers(Engine& engine);
-
 } // namespace tev

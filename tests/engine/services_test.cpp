@@ -67,6 +67,14 @@ TEST_F(ServicesFixture, ReservationAboveTheLimitStopsTheProgram) {
     EXPECT_NO_THROW(services.memory.AllocTracked(MemoryAccounting::kSizeLimit, "Xgenau"));
 }
 
+TEST_F(ServicesFixture, AnOversizedBufferStopsAUserButOnlyLogsForADeveloper) {
+    EXPECT_TRUE(services.memory.ReserveBuffer(1024));
+    EXPECT_THROW(services.memory.ReserveBuffer(MemoryAccounting::kSizeLimit + 1), FatalStopError);
+    services.log.SetDeveloperMode(1);
+    EXPECT_FALSE(services.memory.ReserveBuffer(MemoryAccounting::kSizeLimit + 1));
+    EXPECT_NE(ReadFile(temp.path() / "syslog").find("zu wenig Platz"), std::string::npos);
+}
+
 TEST_F(ServicesFixture, FreeingAnEmptyBlockOnlyWarns) {
     TrackedBlock empty;
     services.memory.FreeTracked(empty);
