@@ -1,32 +1,25 @@
 #include "app/cli_commands.h"
 
-#include "app/cli_plausi.h"
-#include "app/cli_sheet.h"
+#include "app/cli_options.h"
 #include "output/codepage.h"
 #include "shell/main_menu.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tev::cli {
 namespace {
 
-int ListCommand(Session& session) {
-    PrintLines(session.engine->schoolList.lines);
-    return 0;
-}
-
-int MenuCommand(Session& session, const Options& options) {
-    if (options.arguments.size() != 1)
-        throw UsageError{"menu takes one PATH, e.g. \"Datei/Laden\""};
-    const std::string path = EngineTextFromUtf8(options.arguments[0]);
+int MenuCommand(Session& session, const std::string& pathUtf8) {
+    const std::string path = EngineTextFromUtf8(pathUtf8);
     const MenuEntry* entry = FindMenuEntry(path);
-    if (!entry) throw UsageError{"no menu entry \"" + options.arguments[0] + "\""};
+    if (!entry) throw UsageError{"no menu entry \"" + pathUtf8 + "\""};
     if (entry->developerOnly && !(session.engine->developerMode() & 1)) {
-        std::cerr << "tev-cli: \"" << options.arguments[0] << "\" is only for developers\n";
+        std::cerr << "tev-cli: \"" << pathUtf8 << "\" is only for developers\n";
         return 2;
     }
     if (!entry->command) {
-        std::cerr << "tev-cli: \"" << options.arguments[0] << "\": not available yet\n";
+        std::cerr << "tev-cli: \"" << pathUtf8 << "\": not available yet\n";
         return 2;
     }
     entry->command(*session.engine);
@@ -36,13 +29,19 @@ int MenuCommand(Session& session, const Options& options) {
 
 } // namespace
 
-int RunCommand(Session& session, const Options& options) {
-    if (options.command == "list") return ListCommand(session);
-    if (options.command == "menu") return MenuCommand(session, options);
-    if (options.command == "sheet") return SheetCommand(session, options);
-    if (options.command == "edit") return EditCommand(session, options);
-    if (options.command == "plausi") return PlausiCommand(session, options);
-    throw UsageError{"unknown command \"" + options.command + "\""};
+void AddListAndMenuCommands(CommandRegistry& registry) {
+    registry.Add("list", "the school list lines after start-up and sorting", [](Session& session) {
+        PrintLines(session.engine->schoolList.lines);
+        return 0;
+    });
+
+    auto path = std::make_shared<std::string>();
+    CLI::App& menu =
+        registry.Add("menu", "run a main-window menu entry and print the output box it leaves",
+                     [path](Session& session) { return MenuCommand(session, *path); });
+    menu.add_option("PATH", *path,
+                    "the entry's captions joined by \"/\", e.g. \"Datei/Laden\", \"Testen\"")
+        ->required();
 }
 
 } // namespace tev::cli

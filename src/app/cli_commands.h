@@ -1,10 +1,9 @@
 #pragma once
-#include "app/cli_options.h"
-#include "app/cli_session.h"
+// The commands on the school list and the main menu: list, menu.
+#include "app/cli_registry.h"
 
 namespace tev::cli {
 
-// Runs the command of the options; returns the exit code.
-int RunCommand(Session& session, const Options& options);
+void AddListAndMenuCommands(CommandRegistry& registry);
 
 } // namespace tev::cli

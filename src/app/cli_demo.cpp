@@ -5,18 +5,12 @@
 
 #include <charconv>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
 namespace tev::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: tev-cli demo-data DIR [--schools N] [--seed S] [--years .14-.24]\n"
-    "  writes a demo office into DIR (a new or empty directory):\n"
-    "  --schools N   number of schools, 1 to 600 (default 450)\n"
-    "  --seed S      the same seed gives the same files (default 1)\n"
-    "  --years A-B   school years by their file suffix, .13 to .29 (default .14-.24)\n";
 
 template <typename T> std::optional<T> Number(const std::string& text) {
     T value{};
@@ -33,65 +27,44 @@ std::optional<int> YearCode(const std::string& suffix) {
     return (*digits + 70) % 100 + 30;
 }
 
-struct UsageProblem {
-    std::string message;
+struct DemoArgs {
+    std::string directory;
+    int schools = DemoOptions{}.schools;
+    uint64_t seed = DemoOptions{}.seed;
+    std::string years;
 };
 
-DemoOptions ParseDemoOptions(const std::vector<std::string>& args, std::string& dir) {
-    DemoOptions options;
-    if (args.empty() || args[0].empty() || args[0][0] == '-')
-        throw UsageProblem{"demo-data needs the directory first"};
-    dir = args[0];
-    for (size_t i = 1; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        if (i + 1 >= args.size()) throw UsageProblem{name + " needs a value"};
-        const std::string& value = args[i + 1];
-        if (name == "--schools") {
-            const auto schools = Number<int>(value);
-            if (!schools || *schools < 1 || *schools > kDemoMaxSchools)
-                throw UsageProblem{"--schools takes a number from 1 to 600"};
-            options.schools = *schools;
-        } else if (name == "--seed") {
-            const auto seed = Number<uint64_t>(value);
-            if (!seed) throw UsageProblem{"--seed takes a whole number"};
-            options.seed = *seed;
-        } else if (name == "--years") {
-            const size_t dash = value.find('-');
-            const auto first = YearCode(value.substr(0, dash));
-            const auto last = dash == std::string::npos ? first : YearCode(value.substr(dash + 1));
-            if (!first || !last || *first > *last || *first < kDemoFirstYearCode ||
-                *last > kDemoLastYearCode)
-                throw UsageProblem{"--years takes a range like .14-.24 within .13 to .29"};
-            options.firstYear = *first;
-            options.lastYear = *last;
-        } else {
-            throw UsageProblem{"unknown option " + name};
-        }
-    }
-    return options;
+// "--years .14-.24" within the years the generator knows.
+bool ApplyYears(const std::string& value, DemoOptions& options) {
+    const size_t dash = value.find('-');
+    const auto first = YearCode(value.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : YearCode(value.substr(dash + 1));
+    if (!first || !last || *first > *last || *first < kDemoFirstYearCode ||
+        *last > kDemoLastYearCode)
+        return false;
+    options.firstYear = *first;
+    options.lastYear = *last;
+    return true;
 }
 
-} // namespace
-
-int DemoDataCommand(const std::vector<std::string>& args) {
-    std::string dir;
+int WriteDemo(const DemoArgs& args) {
     DemoOptions options;
-    try {
-        options = ParseDemoOptions(args, dir);
-    } catch (const UsageProblem& problem) {
-        std::cerr << "tev-cli: " << problem.message << '\n' << kUsage;
+    options.schools = args.schools;
+    options.seed = args.seed;
+    if (!args.years.empty() && !ApplyYears(args.years, options)) {
+        std::cerr << "tev-cli: --years takes a range like .14-.24 within .13 to .29\n";
         return 2;
     }
     try {
-        const DemoOfficeResult result = WriteDemoOffice(dir, options);
+        const DemoOfficeResult result = WriteDemoOffice(args.directory, options);
         int dataFaults = 0;
         for (const auto& fault : result.faults)
             if (fault.kind != DemoFaultKind::MissingDataSet &&
                 fault.kind != DemoFaultKind::MissingZepList)
                 ++dataFaults;
-        std::cout << "demo office written to " << dir << ": " << options.schools << " schools, "
-                  << result.dataSetFiles << " data sets, " << result.zepLists << " ZEP lists, "
-                  << dataFaults << " deliberate faults (see demo-fehler.txt)\n";
+        std::cout << "demo office written to " << args.directory << ": " << options.schools
+                  << " schools, " << result.dataSetFiles << " data sets, " << result.zepLists
+                  << " ZEP lists, " << dataFaults << " deliberate faults (see demo-fehler.txt)\n";
         for (size_t i = 0; i < result.pupils.size(); ++i)
             std::cout << "  pupils " << SchoolYearText(options.firstYear + static_cast<int>(i))
                       << ": " << result.pupils[i] << '\n';
@@ -100,6 +73,24 @@ int DemoDataCommand(const std::vector<std::string>& args) {
         std::cerr << "tev-cli: " << error.what() << '\n';
         return 1;
     }
+}
+
+} // namespace
+
+void AddDemoCommand(CommandRegistry& registry) {
+    auto args = std::make_shared<DemoArgs>();
+    CLI::App& demo =
+        registry.AddPlain("demo-data", "write a demo office into DIR (a new or empty directory)",
+                          [args] { return WriteDemo(*args); });
+    demo.add_option("DIR", args->directory, "the directory to write")->required();
+    demo.add_option("--schools", args->schools, "number of schools (default 450)")
+        ->type_name("N")
+        ->check(CLI::Range(1, kDemoMaxSchools));
+    demo.add_option("--seed", args->seed, "the same seed gives the same files (default 1)")
+        ->type_name("S");
+    demo.add_option("--years", args->years,
+                    "school years by their file suffix, .13 to .29 (default .14-.24)")
+        ->type_name(".A-.B");
 }
 
 } // namespace tev::cli

@@ -2,33 +2,62 @@
 #include "app/cli_commands.h"
 #include "app/cli_demo.h"
 #include "app/cli_options.h"
+#include "app/cli_plausi.h"
+#include "app/cli_registry.h"
+#include "app/cli_school.h"
 #include "app/cli_session.h"
+#include "app/cli_sheet.h"
 #include "output/codepage.h"
 #include "shell/messages.h"
 #include "shell/scripted_ui.h"
 
 #include <iostream>
 #include <string>
-#include <vector>
 
 using namespace tev;
 
+namespace {
+
+int RunOnEngine(const cli::Options& options, const cli::SessionCommand& run) {
+    cli::Session session(options);
+    if (options.school) cli::LoadSchool(session, *options.school);
+    const int code = run(session);
+    if (const size_t left = session.ui.answersLeft(); left > 0) {
+        std::cerr << "tev-cli: " << left << " answer(s) left unused\n";
+    }
+    return cli::FinishPrinting(session) ? code : 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    CLI::App app{"tev-cli: the evaluator of the school statistics without a window.\n"
+                 "stdout is UTF-8; messages go to stderr as \"info: ...\". Exit codes: 0 "
+                 "success, 1 failure, 2 usage error or an entry that is not built yet, 3 a "
+                 "question without an answer."};
+    app.name("tev-cli");
+    app.fallthrough();
+    app.require_subcommand(1);
+    cli::Options options;
+    cli::DeclareOptions(app, options);
+    cli::CommandRegistry registry(app);
+    cli::AddListAndMenuCommands(registry);
+    cli::AddSheetCommands(registry);
+    cli::AddPlausiCommand(registry);
+    cli::AddDemoCommand(registry);
+
     try {
-        // Writing a demo office needs no data directory to start on.
-        if (!args.empty() && args[0] == "demo-data") {
-            return cli::DemoDataCommand({args.begin() + 1, args.end()});
-        }
-        const cli::Options options = cli::ParseOptions(args);
-        cli::Session session(options);
-        const int code = cli::RunCommand(session, options);
-        if (const size_t left = session.ui.answersLeft(); left > 0) {
-            std::cerr << "tev-cli: " << left << " answer(s) left unused\n";
-        }
-        return cli::FinishPrinting(session) ? code : 1;
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? 0 : 2;
+    }
+    const cli::CommandRegistry::Command* command = registry.Chosen();
+    try {
+        if (command->runPlain) return command->runPlain();
+        return RunOnEngine(options, command->run);
     } catch (const cli::UsageError& error) {
-        std::cerr << "tev-cli: " << error.message << '\n' << cli::UsageText();
+        std::cerr << "tev-cli: " << error.message << "\n(see tev-cli " << command->app->get_name()
+                  << " --help)\n";
         return 2;
     } catch (const UnansweredQuestion& question) {
         std::cerr << "tev-cli: no answer left for the question: "

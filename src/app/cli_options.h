@@ -1,7 +1,8 @@
 #pragma once
-// The command line of tev-cli.
+// The options of tev-cli that come before (or after) any command.
 #include "shell/startup.h"
 
+#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,17 +18,15 @@ struct Options {
     std::vector<std::string> answers; // UTF-8, as typed
     bool useDefaults = false;
     std::string printerFile = "druck.pdf";
-    std::string command;
-    std::vector<std::string> arguments;
+    std::optional<std::string> school; // loaded before the command runs
 };
 
-// Throws UsageError with a message for anything it cannot read.
-Options ParseOptions(const std::vector<std::string>& args);
+// Declares the options on the program's command line, bound to `options`.
+void DeclareOptions(CLI::App& app, Options& options);
 
+// A usage error a command finds in its arguments (exit code 2).
 struct UsageError {
     std::string message;
 };
-
-const char* UsageText();
 
 } // namespace tev::cli

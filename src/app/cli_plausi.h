@@ -1,10 +1,9 @@
 #pragma once
 // The command that shows the plausibility test of one school: plausi SCHOOL.
-#include "app/cli_options.h"
-#include "app/cli_session.h"
+#include "app/cli_registry.h"
 
 namespace tev::cli {
 
-int PlausiCommand(Session& session, const Options& options);
+void AddPlausiCommand(CommandRegistry& registry);
 
 } // namespace tev::cli

@@ -1,5 +1,6 @@
 #include "app/cli_session.h"
 
+#include "data/school_directory.h"
 #include "data/school_groups.h"
 #include "output/codepage.h"
 #include "output/pdf_canvas.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <stdexcept>
 
 namespace tev::cli {
 
@@ -39,8 +41,20 @@ Session::Session(const Options& options) {
     inputs.sortIndex = options.sortIndex;
     inputs.driveA = FileServices::EnvironmentValue("TEV_DRIVE_A");
     inputs.driveV = FileServices::EnvironmentValue("TEV_DRIVE_V");
+    const std::filesystem::path dataDirectory = options.dataDirectory
+                                                    ? std::filesystem::path(*options.dataDirectory)
+                                                    : std::filesystem::current_path();
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dataDirectory, ec)) {
+        throw std::runtime_error("the data directory " + dataDirectory.string() +
+                                 " does not exist or is not a directory");
+    }
     ProcessStart(*engine, inputs);
     FormCreate(*engine, inputs);
+    if (!SchoolDirectoryReadable(*engine)) {
+        throw std::runtime_error("no school directory: " + SchoolNameFile(*engine) +
+                                 " cannot be read");
+    }
 }
 
 bool FinishPrinting(Session& session) {

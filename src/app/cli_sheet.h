@@ -1,11 +1,9 @@
 #pragma once
 // The commands that load one school: sheet, edit.
-#include "app/cli_options.h"
-#include "app/cli_session.h"
+#include "app/cli_registry.h"
 
 namespace tev::cli {
 
-int SheetCommand(Session& session, const Options& options);
-int EditCommand(Session& session, const Options& options);
+void AddSheetCommands(CommandRegistry& registry);
 
 } // namespace tev::cli

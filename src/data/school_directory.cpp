@@ -62,6 +62,12 @@ std::string DataSetFileName(const Engine& engine, const std::string& schoolNumbe
     return engine.work.tevDir + "SL" + schoolNumber + engine.startup.yearSuffix;
 }
 
+bool SchoolDirectoryReadable(Engine& engine) {
+    if (engine.services.files.Exists(SchoolNameFile(engine))) return true;
+    const std::string oldList = FindFirstFile(engine.startup.dataPath + "namen*.dat");
+    return !oldList.empty() && engine.services.files.Exists(oldList);
+}
+
 bool ChooseSchoolGroup(Engine& engine) {
     if (!engine.services.files.Exists(SchoolNameFile(engine))) {
         engine.services.messages.ShowInfo("nicht gefunden: " + SchoolNameFile(engine));

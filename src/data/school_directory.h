@@ -15,6 +15,9 @@ std::string SchoolNameFile(const Engine& engine);
 // The data set file of a school number for the selected school year.
 std::string DataSetFileName(const Engine& engine, const std::string& schoolNumber);
 
+// The school-name file (or, for the 1990s, an old name list) is there and can be read.
+bool SchoolDirectoryReadable(Engine& engine);
+
 // Asks for the school group; false when "schulnam.dat" is missing or the user cancels.
 bool ChooseSchoolGroup(Engine& engine);
 void LoadSchoolDirectory(Engine& engine, const std::string& groupCode);

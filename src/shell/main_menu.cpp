@@ -2,7 +2,7 @@
 
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
-#include "evaluation/data_test.h"
+#include "evaluation/completeness_check.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_repairs.h"

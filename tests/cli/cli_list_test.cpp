@@ -75,11 +75,39 @@ TEST_F(CliFixture, ExitCodesForUsageMissingAnswersAndUnbuiltEntries) {
     EXPECT_EQ(developer.exitCode, 2);
 }
 
-TEST_F(CliFixture, MissingDataDirectoryGivesAnEmptyListAndAMessage) {
-    const auto result = Run({"--data", (temp.path() / "fehlt").string(), "list"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_NE(result.err.find("info: nicht gefunden: "), std::string::npos);
+// A script must be able to tell that nothing was listed because nothing could be read.
+TEST_F(CliFixture, AnUnusableDataDirectoryFailsWithItsReason) {
+    const auto missing = Run({"--data", (temp.path() / "fehlt").string(), "list"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
+
+    const auto folder = temp.path() / "ordner";
+    std::filesystem::create_directories(folder / "schulnam.dat");
+    const auto notAFile = Run({"--data", folder.string(), "list"});
+    EXPECT_EQ(notAFile.exitCode, 1);
+    EXPECT_NE(notAFile.err.find("schulnam.dat cannot be read"), std::string::npos);
+
+    const auto empty = temp.path() / "leer";
+    std::filesystem::create_directories(empty);
+    EXPECT_EQ(Run({"--data", empty.string(), "list"}).exitCode, 1);
+}
+
+TEST_F(CliFixture, HelpDescribesEveryCommandAndItsOptions) {
+    const auto help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* command : {"list", "menu", "sheet", "edit", "plausi", "demo-data"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const auto edit = Run({"edit", "--help"});
+    EXPECT_EQ(edit.exitCode, 0);
+    EXPECT_NE(edit.out.find("--save"), std::string::npos);
+    EXPECT_NE(edit.out.find("SCHOOL"), std::string::npos);
+}
+
+TEST_F(CliFixture, OptionsMayFollowTheCommand) {
+    const auto result = Run({"list", "--data", data.string(), "--year", ".16"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_FALSE(result.out.empty());
 }
 
 TEST_F(CliFixture, TheSchoolSearchAsksAndEndsWithoutAnswer) {

@@ -1,6 +1,6 @@
 #include "data/data_set_format.h"
 #include "data/school_groups.h"
-#include "evaluation/data_test.h"
+#include "evaluation/completeness_check.h"
 #include "output/codepage.h"
 #include "output/recording_canvas.h"
 #include "output/text_routines.h"

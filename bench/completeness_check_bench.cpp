@@ -1,7 +1,7 @@
 // Loading and testing every school of a demo office of 450 schools, as the data test does.
 #include "data/demo/demo_office.h"
 #include "data/school_groups.h"
-#include "evaluation/data_test.h"
+#include "evaluation/completeness_check.h"
 #include "output/codepage.h"
 #include "shell/program_start.h"
 #include "shell/school_loading.h"

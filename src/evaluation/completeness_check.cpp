@@ -1,4 +1,4 @@
-#include "evaluation/data_test.h"
+#include "evaluation/completeness_check.h"
 
 #include "evaluation/school_loop.h"
 #include "output/codepage.h"
