@@ -7,10 +7,12 @@
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
 #include "sheet/table_headings.h"
+#include "shell/durable_file.h"
 #include "shell/line_reader.h"
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace tev {
 namespace {
@@ -36,34 +38,92 @@ void ReportReadProblems(Engine& engine, const DataSetReadResult& result) {
     engine.services.messages.ShowInfo(text);
 }
 
-std::unique_ptr<std::ostream> OpenOutput(Engine& engine, const std::string& path) {
-    if (engine.openOutput) return engine.openOutput(path);
-    auto out = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
-    if (!out->is_open()) return nullptr;
-    return out;
+// The office's data set files are a few kilobytes; anything near this is not one of them.
+constexpr size_t kMaxDataSetFileBytes = 4 * 1024 * 1024;
+
+std::string DataSetText(Engine& engine) {
+    std::ostringstream text;
+    for (const auto& name : BlockOrder(engine.sheet.schoolYearCode)) {
+        if (StringGrid* grid = engine.sheet.grids.Find(name)) WriteTableBlock(engine, *grid, text);
+    }
+    return text.str();
 }
 
-// The new file is written completely under a temporary name beside the old one and only
-// then put in its place, so a failing disk never leaves a half-written data set.
+// Why the sheet must not be written to its file, or empty.
+std::string SaveRefusal(const Sheet& sheet) {
+    if (sheet.loadState == LoadState::Unreadable)
+        return sheet.currentFile + " konnte nicht gelesen werden (" + sheet.loadProblem +
+               "); erst nach erfolgreichem Laden speicherbar";
+    const std::string refusal = ReplaceRefusal(sheet.currentFile);
+    if (!refusal.empty()) return sheet.currentFile + " " + refusal;
+    return {};
+}
+
+// The backup of the old file and the new file are both written completely and synced under
+// temporary names before either is renamed into place, so a full disk, a failing close or a
+// crash before the renames leaves the old data set and the old backup exactly as they were.
 bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
-    const std::string temporary = fileName + ".$$$";
-    bool written = false;
-    if (auto out = OpenOutput(engine, temporary)) {
-        for (const auto& name : BlockOrder(engine.sheet.schoolYearCode)) {
-            if (StringGrid* grid = engine.sheet.grids.Find(name))
-                WriteTableBlock(engine, *grid, *out);
-        }
-        out->flush();
-        written = static_cast<bool>(*out);
-    }
+    auto& files = engine.services.files;
+    auto& messages = engine.services.messages;
+    std::unique_ptr<DurableFile> backup;
     std::error_code ec;
-    if (written) std::filesystem::rename(temporary, fileName, ec);
-    if (!written || ec) {
-        std::filesystem::remove(temporary, ec);
-        engine.services.messages.ShowInfo(Win("kein Platz(???) für: ") + fileName);
+    if (std::filesystem::exists(fileName, ec)) {
+        std::string problem;
+        backup =
+            files.PrepareCopy("-" + fileName, "-" + FileServices::BackupName(fileName), problem);
+        if (!backup) {
+            messages.ShowInfo("Sicherungskopie " + FileServices::BackupName(fileName) +
+                              " nicht angelegt (" + problem + "); nicht gespeichert");
+            return false;
+        }
+    }
+    DurableFile data(files.disk(), fileName);
+    const bool written =
+        data.Begin(ReplacementMode(fileName)) && data.Write(DataSetText(engine)) && data.Finish();
+    if (!written) {
+        messages.ShowInfo(Win("kein Platz(???) für: ") + fileName + " (" + data.problem() + ")");
+        return false;
+    }
+    if (backup && !backup->Commit()) {
+        messages.ShowInfo("Sicherungskopie " + backup->target() + " nicht angelegt (" +
+                          backup->problem() + "); nicht gespeichert");
+        return false;
+    }
+    if (!data.Commit()) {
+        messages.ShowInfo(Win("kein Platz(???) für: ") + fileName + " (" + data.problem() + ")");
         return false;
     }
     return true;
+}
+
+// Reads the data set file whole before any of it goes into the grids: a file that exists but
+// cannot be read to its end is an error the user sees, not an empty school.
+DataSetReadResult ReadDataSetFile(Engine& engine, const std::string& file) {
+    Sheet& sheet = engine.sheet;
+    DataSetReadResult result;
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(file, ec);
+    if (!std::filesystem::exists(status)) {
+        sheet.loadState = LoadState::Missing;
+        return result;
+    }
+    const FileBytes content =
+        ReadWholeFile(engine.services.files.disk(), file, kMaxDataSetFileBytes);
+    if (!content.ok) {
+        sheet.loadState = LoadState::Unreadable;
+        sheet.loadProblem = content.problem;
+        engine.services.messages.ShowInfo("Datei kann nicht gelesen werden: " + file + " (" +
+                                          content.problem + ")");
+        return result;
+    }
+    std::istringstream in(content.bytes);
+    DataSetReadOptions options;
+    options.fileName = file;
+    options.courseRegime = sheet.courseRegime;
+    result = ReadDataSet(in, sheet.grids, sheet.header, options);
+    sheet.loadState = LoadState::Read;
+    ReportReadProblems(engine, result);
+    return result;
 }
 
 bool ExportTables(Engine& engine) {
@@ -159,18 +219,11 @@ bool LoadDataSet(Engine& engine, int mode) {
     if (StringGrid* shadow = sheet.grids.Find("SG92shadow")) shadow->Clear();
     SetTableHeadings(sheet.grids, 92, sheet.schoolYearCode, sheet.screenWidth, sheet.rowLists);
 
-    bool stored = false;
     sheet.form1997 = false;
-    std::ifstream in;
-    if (engine.services.files.OpenForReading("-" + file, in)) {
-        DataSetReadOptions options;
-        options.fileName = file;
-        options.courseRegime = sheet.courseRegime;
-        const DataSetReadResult result = ReadDataSet(in, sheet.grids, sheet.header, options);
-        ReportReadProblems(engine, result);
-        stored = result.storedLines > 0;
-        sheet.form1997 = result.form1997;
-    }
+    sheet.loadProblem.clear();
+    const DataSetReadResult result = ReadDataSetFile(engine, file);
+    const bool stored = result.storedLines > 0;
+    sheet.form1997 = result.form1997;
     AfterLoad(sheet, 0);
     sheet.header.shortName = Chars(listLine, 9, 24);
     sheet.header.name = Chars(listLine, 31, 60);
@@ -185,11 +238,15 @@ bool SaveDataSet(Engine& engine, int mode) {
     Sheet& sheet = engine.sheet;
     PlausibilityTest(engine);
     if (sheet.currentFile.empty()) return false;
+    if (const std::string refusal = SaveRefusal(sheet); !refusal.empty()) {
+        engine.services.messages.ShowInfo("nicht gespeichert: " + refusal);
+        return false;
+    }
     if (!engine.services.messages.AskYesNo(sheet.currentFile + "  wirklich abspeichern?")) {
         return false;
     }
-    engine.services.files.Backup("-" + sheet.currentFile);
     if (!WriteDataSetFile(engine, sheet.currentFile)) return false;
+    sheet.loadState = LoadState::Read;
     if (mode == -1) engine.services.messages.ShowInfo("Schulstatistik-Daten sind gespeichert");
     return true;
 }

@@ -175,7 +175,11 @@ void PlausibilityTest(Engine& engine) {
     UpdAll(sheet);
     if (StringGrid* promotion = sheet.grids.Find("SG21"))
         promotion->SetCells(0, 0, "Nichtversetzte");
-    if (!HasAnyData(sheet)) {
+    if (sheet.loadState == LoadState::Unreadable) {
+        // A school whose file exists but cannot be read is faulty, not missing.
+        sheet.findings = {kFindingsHeading, "    Datei kann nicht gelesen werden: " +
+                                                sheet.currentFile + " (" + sheet.loadProblem + ")"};
+    } else if (!HasAnyData(sheet)) {
         sheet.findings = {kNoData};
     } else {
         const plausi::Options options{engine.window.check91Plaus, engine.window.check91PlausSoll,

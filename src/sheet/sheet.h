@@ -2,15 +2,20 @@
 // The school sheet as the engine holds it: the grids of the loaded school (the working copy
 // of its data set file), its numeric record and header, and what the sheet window shows
 // besides the grids.
-#include <string>
-#include <vector>
-
 #include "data/school_header.h"
 #include "data/school_record.h"
 #include "sheet/sheet_grids.h"
 #include "sheet/table_headings.h"
 
+#include <string>
+#include <vector>
+
 namespace tev {
+
+// What the last load found of the data set file. Only a file that was read whole, or that
+// did not exist, may be replaced by a save: otherwise a save would write an empty sheet over
+// data nobody has seen.
+enum class LoadState { NotLoaded, Missing, Read, Unreadable };
 
 struct Sheet {
     SheetGrids grids;
@@ -18,6 +23,9 @@ struct Sheet {
     SchoolHeader header;
     // The data set file last loaded; saving writes to it.
     std::string currentFile;
+    LoadState loadState = LoadState::NotLoaded;
+    // Why the file could not be read (LoadState::Unreadable).
+    std::string loadProblem;
     // Characters 78 to 83 of the loaded school's list line.
     std::string regionalNumber;
     std::string schoolNumber;

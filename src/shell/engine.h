@@ -50,9 +50,6 @@ struct DriveFolders {
     std::string v;
 };
 
-// Opens a file for writing; tests put a failing disk in its place.
-using OutputOpener = std::function<std::unique_ptr<std::ostream>(const std::string& path)>;
-
 struct Engine {
     explicit Engine(Ui& ui, const std::filesystem::path& workDirectory = ".")
         : services(ui, workDirectory), workDirectory(workDirectory) {}
@@ -82,7 +79,6 @@ struct Engine {
     TrackedBlock workBuffer;
     TrackedBlock recordBuffer;
     bool quitRequested = false;
-    OutputOpener openOutput;
 };
 
 } // namespace tev

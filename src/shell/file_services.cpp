@@ -5,7 +5,10 @@
 #include "shell/file_name_rules.h"
 #include "shell/line_reader.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 
 namespace tev {
@@ -59,36 +62,59 @@ bool FileServices::Exists(std::string_view name) {
     return OpenForReading(Silent(name), in);
 }
 
-bool FileServices::Copy(std::string_view source, std::string_view destination) {
+std::unique_ptr<DurableFile> FileServices::PrepareCopy(std::string_view source,
+                                                       std::string_view destination,
+                                                       std::string& problem) {
     const ResolvedFileName from = ApplyFileNameRules(source);
     const ResolvedFileName to = ApplyFileNameRules(destination);
-    if (from.path == to.path) return false;
-    TrackedBlock buffer = memory_.AllocTracked(kCopyBufferSize, "\x01sys:copybuf");
-    std::ifstream in;
-    std::ofstream out;
-    bool complete = false;
-    std::error_code ec;
-    if (OpenForReading(source, in) && CreateForWriting(destination, out)) {
-        const auto size = std::filesystem::file_size(from.path, ec);
-        const auto time = std::filesystem::last_write_time(from.path, ec);
-        uintmax_t copied = 0;
-        bool lastBlockWritten = true;
-        auto* data = reinterpret_cast<char*>(buffer.bytes.get());
-        while (in) {
-            in.read(data, static_cast<std::streamsize>(kCopyBufferSize));
-            const std::streamsize got = in.gcount();
-            if (got <= 0) break;
-            out.write(data, got);
-            lastBlockWritten = static_cast<bool>(out);
-            copied += static_cast<uintmax_t>(got);
-        }
-        out.close();
-        lastBlockWritten = lastBlockWritten && !out.fail();
-        if (!ec) std::filesystem::last_write_time(to.path, time, ec);
-        complete = lastBlockWritten && copied == size;
+    if (from.path == to.path || from.path.empty() || to.path.empty()) {
+        problem = "gleicher Name";
+        return nullptr;
     }
+    std::error_code ec;
+    if (std::filesystem::is_directory(from.path, ec)) {
+        problem = from.path + ": ist ein Ordner";
+        return nullptr;
+    }
+    const int in = disk_->Open(from.path, O_RDONLY, 0);
+    if (in < 0) {
+        problem = from.path + ": " + std::strerror(errno);
+        if (!from.silent) messages_.ShowInfo("nicht gefunden: " + from.path);
+        return nullptr;
+    }
+    const auto time = std::filesystem::last_write_time(from.path, ec);
+    auto copy = std::make_unique<DurableFile>(*disk_, to.path);
+    TrackedBlock buffer = memory_.AllocTracked(kCopyBufferSize, "\x01sys:copybuf");
+    auto* data = reinterpret_cast<char*>(buffer.bytes.get());
+    bool complete = copy->Begin(ReplacementMode(to.path));
+    while (complete) {
+        const ssize_t got = disk_->Read(in, data, kCopyBufferSize);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            problem = from.path + ": " + std::strerror(errno);
+            complete = false;
+        }
+        if (got <= 0) break;
+        complete = copy->Write(std::string_view(data, static_cast<size_t>(got)));
+    }
+    disk_->Close(in);
     memory_.FreeTracked(buffer);
-    return complete;
+    if (complete) complete = copy->Finish();
+    if (!complete) {
+        if (problem.empty()) problem = to.path + ": " + copy->problem();
+        if (!to.silent) messages_.ShowInfo(Win("kein Platz(???) für: ") + to.path);
+        return nullptr;
+    }
+    if (!ec) copy->SetModificationTime(time);
+    return copy;
+}
+
+bool FileServices::Copy(std::string_view source, std::string_view destination) {
+    std::string problem;
+    const std::unique_ptr<DurableFile> copy = PrepareCopy(source, destination, problem);
+    if (copy && copy->Commit()) return true;
+    if (copy) log_.Write("Copy: " + copy->target() + ": " + copy->problem());
+    return false;
 }
 
 std::string FileServices::BackupName(std::string_view name) {

@@ -47,6 +47,7 @@ public:
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<std::string>& questions() const { return questions_; }
     size_t answersLeft() const { return answers_.size(); }
+    void ClearAnswers() { answers_.clear(); }
 
     void ShowInfo(const std::string& text) override;
     YesNoCancel AskYesNoCancel(const std::string& text, bool withCancel) override;

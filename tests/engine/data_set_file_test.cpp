@@ -16,28 +16,6 @@ using namespace tev::test;
 
 namespace {
 
-// A stream that takes a number of bytes and then fails, as a full disk does.
-class FailingBuffer : public std::streambuf {
-public:
-    explicit FailingBuffer(size_t capacity) : left_(capacity) {}
-
-protected:
-    int_type overflow(int_type c) override {
-        if (left_ == 0 || traits_type::eq_int_type(c, traits_type::eof()))
-            return traits_type::eof();
-        --left_;
-        return c;
-    }
-
-private:
-    size_t left_;
-};
-
-struct FailingStream : std::ostream {
-    explicit FailingStream(size_t capacity) : std::ostream(&buffer), buffer(capacity) {}
-    FailingBuffer buffer;
-};
-
 const char* const kDataSet = ".;21;112233;2016/17;Schiller-Gym    \r\n"
                              " 0;;5;6;7;8;9;10;11;zusammen\r\n"
                              " 1;m\xE4nnlich;1;2;;;;;;\r\n"
@@ -104,16 +82,6 @@ TEST_F(DataSetFixture, SavingAsksKeepsABackupAndWritesTheYearsBlocks) {
     LoadListedSchool(engine);
     EXPECT_EQ(Grid("SG34").Cells(1, 1), "4");
     EXPECT_EQ(ui.messages().size(), messages) << ui.messages().back();
-}
-
-TEST_F(DataSetFixture, ASaveThatFailsHalfWayLeavesTheOldFile) {
-    LoadListedSchool(engine);
-    engine.openOutput = [](const std::string&) { return std::make_unique<FailingStream>(500); };
-    ui.AddAnswer("ja");
-    EXPECT_FALSE(SaveDataSet(engine, 0));
-    EXPECT_EQ(ReadFile(file), kDataSet);
-    EXPECT_FALSE(std::filesystem::exists(file.string() + ".$$$"));
-    EXPECT_EQ(ui.messages().back().rfind("kein Platz", 0), 0u);
 }
 
 TEST_F(DataSetFixture, ExportWritesOneBlockPerTable) {
