@@ -7,6 +7,7 @@
 #include "shell/school_list_sort.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace tev {
 namespace {
@@ -22,16 +23,42 @@ void PutAt(std::string& line, size_t position, const std::string& text) {
     line.replace(position - 1, text.size(), text);
 }
 
-void ReportDuplicates(Engine& engine) {
-    const auto& lines = engine.schoolList.lines;
-    const std::string newest = lines.back();
-    const std::string number = SchoolNumberOf(newest);
-    for (size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (SchoolNumberOf(lines[i]) != number) continue;
-        engine.outputBox.Add("DID doppelt: " + newest);
-        engine.outputBox.Add(std::string(13, ' ') + lines[i]);
+// Each new line is reported with every earlier line of the same school number. The earlier
+// lines are found through a map, and the report stops growing after a bound, so that a file
+// of thousands of equal lines costs neither quadratic time nor unbounded memory.
+class DuplicateReport {
+public:
+    static constexpr size_t kMaxLines = 1000;
+
+    explicit DuplicateReport(Engine& engine) : engine_(engine) {}
+
+    // The newest line of the school list against all before it.
+    void Check() {
+        const auto& lines = engine_.schoolList.lines;
+        const size_t newest = lines.size() - 1;
+        std::vector<size_t>& earlier = seen_[SchoolNumberOf(lines[newest])];
+        size_t pair = 0;
+        for (; pair < earlier.size() && shown_ + 2 <= kMaxLines; ++pair, shown_ += 2) {
+            engine_.outputBox.Add("DID doppelt: " + lines[newest]);
+            engine_.outputBox.Add(std::string(13, ' ') + lines[earlier[pair]]);
+        }
+        left_ += 2 * (earlier.size() - pair);
+        earlier.push_back(newest);
     }
-}
+
+    // One line for what the bound held back.
+    void Finish() {
+        if (left_ == 0) return;
+        engine_.outputBox.Add("DID doppelt: " + std::to_string(left_) +
+                              " weitere Zeilen nicht gezeigt");
+    }
+
+private:
+    Engine& engine_;
+    std::unordered_map<std::string, std::vector<size_t>> seen_;
+    size_t shown_ = 0;
+    size_t left_ = 0;
+};
 
 void FinishLoading(Engine& engine, const std::string& captionTail) {
     engine.window.progressMaximum = static_cast<int>(engine.schoolList.lines.size());
@@ -92,6 +119,7 @@ void LoadSchoolDirectory(Engine& engine, const std::string& groupCode) {
     const bool fullForm = code[1] != ' ';
     engine.schoolList.lines.clear();
     engine.schoolList.lineForm = fullForm ? kFullLineForm : kShortLineForm;
+    DuplicateReport duplicates(engine);
     std::ifstream in;
     if (engine.services.files.OpenForReading("-" + SchoolNameFile(engine), in)) {
         LineReader reader(in);
@@ -105,9 +133,10 @@ void LoadSchoolDirectory(Engine& engine, const std::string& groupCode) {
             if (!engine.services.files.Exists(DataSetFileName(engine, number))) line[0] = '\\';
             line[76] = RegionGroupOf(line.substr(80, 3));
             engine.schoolList.lines.push_back(std::move(line));
-            ReportDuplicates(engine);
+            duplicates.Check();
         }
     }
+    duplicates.Finish();
     FinishLoading(engine, "   " + engine.schoolGroup.substr(2, 20));
 }
 
@@ -132,11 +161,13 @@ void LoadOldNameList(Engine& engine, char districtFilter) {
                                    [&](const std::string& l) { return startsWith(l, ".Z"); });
     auto begin = first == lines.end() ? lines.begin() : first + 1;
     auto end = last == lines.rend() ? lines.end() : (last + 1).base();
+    DuplicateReport duplicates(engine);
     for (auto it = begin; it < end; ++it) {
         if (districtFilter != ' ' && (it->size() < 2 || (*it)[1] != districtFilter)) continue;
         engine.schoolList.lines.push_back(*it);
-        ReportDuplicates(engine);
+        duplicates.Check();
     }
+    duplicates.Finish();
     FinishLoading(engine, "");
 }
 

@@ -14,6 +14,9 @@ namespace tev {
 namespace {
 
 constexpr size_t kWorkBufferSize = 1024;
+// A definition number packs v div 100 into the high byte and v mod 100 into the low one; a
+// value beyond that is no definition and stays 0 instead of overflowing.
+constexpr int kMaxTableDefinitionValue = 255 * 100 + 99;
 
 std::string DateTextOf(const Date& date) {
     return DateText(PackDate(date.year, date.month, date.day));
@@ -60,6 +63,12 @@ void LoadTableDefinitionLists(Engine& engine) {
     const auto& items = startup.tableDefinitionItems;
     for (size_t i = 1; i < startup.tableDefinitionNumbers.size() && i <= items.size(); ++i) {
         const int v = ParseInt(items[i - 1]);
+        if (v < 0 || v > kMaxTableDefinitionValue) {
+            engine.services.log.Write("stal_ag: Zeile " + std::to_string(i) + " (" + items[i - 1] +
+                                      ") ausserhalb 0.." +
+                                      std::to_string(kMaxTableDefinitionValue));
+            continue;
+        }
         startup.tableDefinitionNumbers[i] = static_cast<uint16_t>((v / 100) * 256 + v % 100);
     }
     startup.tableDefinitionSelector = startup.tableDefinitionNumbers[3] < 1000 ? 3 : 2;

@@ -79,7 +79,8 @@ TEST_F(PrintWindowTest, LongListsUseTheSecondColumnThenNewPages) {
     ui.AddAnswer("ja");
     PrintTextWindow(engine, NumberedLines(200), request);
     const CanvasCall* secondColumn = nullptr;
-    for (const auto& call : canvas->Texts()) {
+    const std::vector<CanvasCall> texts = canvas->Texts(); // secondColumn points into it
+    for (const auto& call : texts) {
         if (call.x == 1000 && !secondColumn) secondColumn = &call;
         if (call.font.height != 40 || call.text == "Fenster") continue;
         EXPECT_LE(call.y, 2700 + 41);

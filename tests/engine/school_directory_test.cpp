@@ -156,6 +156,18 @@ TEST_F(DirectoryFixture, DuplicatesAreReportedForEveryEarlierLine) {
     EXPECT_EQ(report[4].rfind("DID doppelt: \\0112233C", 0), 0u);
 }
 
+// 5000 copies of one line make 12,497,500 pairs; the report shows 500 of them and counts the
+// rest in one line, in time linear in the lines.
+TEST_F(DirectoryFixture, TheDuplicateReportIsBoundedForThousandsOfEqualLines) {
+    WriteSchools(std::vector<SchoolNameLine>(5000, School("112233", "111801", "A")));
+    Start();
+    EXPECT_EQ(engine.schoolList.lines.size(), 5000u);
+    const auto& report = engine.outputBox.lines();
+    ASSERT_EQ(report.size(), 1001u);
+    EXPECT_EQ(report[998].rfind("DID doppelt: ", 0), 0u);
+    EXPECT_EQ(report.back(), "DID doppelt: 24994000 weitere Zeilen nicht gezeigt");
+}
+
 TEST_F(DirectoryFixture, MissingSchoolNameFileGivesAnEmptyListAndAMessage) {
     Start();
     EXPECT_TRUE(engine.schoolList.lines.empty());

@@ -108,8 +108,8 @@ TEST_F(StartFixture, TheMemoryLogShowsTheRecordsReservedAtStart) {
     WriteFile(temp.path() / "sysmem.log", "");
     Start();
     const std::string log = tev::test::ReadFile(temp.path() / "sysmem.log");
-    for (const char* label : {" sysnew:tempbuf\r\n", " zepsdcl:tempbuf\r\n", " zepsdcl:_1\r\n",
-                              " zepsdcl:_9\r\n"}) {
+    for (const char* label :
+         {" sysnew:tempbuf\r\n", " zepsdcl:tempbuf\r\n", " zepsdcl:_1\r\n", " zepsdcl:_9\r\n"}) {
         EXPECT_NE(log.find(label), std::string::npos) << label;
     }
 }
@@ -136,6 +136,15 @@ TEST_F(StartFixture, TableDefinitionListsFollowTheYear) {
     LoadTableDefinitionLists(engine);
     EXPECT_EQ(engine.startup.tableDefinitionItems, (std::vector<std::string>{"7", "8", "9"}));
     EXPECT_EQ(engine.startup.tableDefinitionSelector, 3);
+}
+
+TEST_F(StartFixture, DefinitionNumbersOutsideTheirRangeStayZero) {
+    WriteFile(temp.path() / "stal_ag.def",
+              DosLines({"25599", "25600", "838860800", "-5", "99999999999"}));
+    Start();
+    EXPECT_EQ(engine.startup.tableDefinitionNumbers[1], 255 * 256 + 99);
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_EQ(engine.startup.tableDefinitionNumbers[i], 0) << i;
 }
 
 TEST_F(StartFixture, OldDataSetFilesSwitchToTheOldNameList) {
