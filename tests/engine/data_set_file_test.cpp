@@ -5,7 +5,7 @@
 #include "shell/program_start.h"
 #include "shell/school_loading.h"
 #include "shell/scripted_ui.h"
-#include "support/engine_start.h"
+#include "support/schiller_office.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,27 +16,8 @@ using namespace tev::test;
 
 namespace {
 
-const char* const kDataSet = ".;21;112233;2016/17;Schiller-Gym    \r\n"
-                             " 0;;5;6;7;8;9;10;11;zusammen\r\n"
-                             " 1;m\xE4nnlich;1;2;;;;;;\r\n"
-                             " 2;weiblich;3;;;;;;;\r\n"
-                             ".;34;112233;2016/17;Schiller-Gym    \r\n"
-                             " 1;Heim;4\r\n";
-
-struct DataSetFixture : ::testing::Test {
-    TempDir temp;
-    ScriptedUi ui;
-    Engine engine{ui, temp.path()};
-    std::filesystem::path file = temp.path() / "TEV" / "SL112233.16";
-
-    void SetUp() override {
-        SchoolNameLine school;
-        school.shortName = "Schiller-Gym";
-        WriteFile(temp.path() / "schulnam.dat", DosLines({school.Text()}));
-        WriteFile(file, kDataSet);
-        StartEngine(engine, ui, temp.path());
-        engine.schoolList.itemIndex = 0;
-    }
+struct DataSetFixture : SchillerOffice {
+    void SetUp() override { StartOffice(); }
     const StringGrid& Grid(const char* name) { return *engine.sheet.grids.Find(name); }
 };
 
@@ -63,12 +44,12 @@ TEST_F(DataSetFixture, SavingAsksKeepsABackupAndWritesTheYearsBlocks) {
     LoadListedSchool(engine);
     ui.AddAnswer("nein");
     EXPECT_FALSE(SaveDataSet(engine, 0));
-    EXPECT_EQ(ReadFile(file), kDataSet);
+    EXPECT_EQ(ReadFile(file), kSchillerDataSet);
 
     ui.AddAnswer("ja");
     EXPECT_TRUE(SaveDataSet(engine, -1));
     EXPECT_EQ(ui.messages().back(), "Schulstatistik-Daten sind gespeichert");
-    EXPECT_EQ(ReadFile(temp.path() / "TEV" / "SL112233.alt"), kDataSet);
+    EXPECT_EQ(ReadFile(temp.path() / "TEV" / "SL112233.alt"), kSchillerDataSet);
     const std::string saved = ReadFile(file);
     EXPECT_NE(saved.find(".;42;"), std::string::npos);
     EXPECT_NE(saved.find(".;43;"), std::string::npos);

@@ -5,8 +5,8 @@
 #include "sheet/record_mapping.h"
 #include "shell/school_loading.h"
 #include "shell/scripted_ui.h"
-#include "support/engine_start.h"
 #include "support/failing_disk.h"
+#include "support/schiller_office.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -17,30 +17,17 @@ using namespace tev::test;
 
 namespace {
 
-const char* const kDataSet = ".;21;112233;2016/17;Schiller-Gym    \r\n"
-                             " 0;;5;6;7;8;9;10;11;zusammen\r\n"
-                             " 1;m\xE4nnlich;1;2;;;;;;\r\n"
-                             ".;34;112233;2016/17;Schiller-Gym    \r\n"
-                             " 1;Heim;4\r\n";
 const char* const kOldBackup = "the backup of an earlier save\r\n";
 
-struct SaveSafety : ::testing::Test {
-    TempDir temp;
-    ScriptedUi ui;
-    Engine engine{ui, temp.path()};
+struct SaveSafety : SchillerOffice {
     FailingDisk disk;
-    std::string file = (temp.path() / "TEV" / "SL112233.16").string();
+    std::string fileName = file.string();
     std::string backup = (temp.path() / "TEV" / "SL112233.alt").string();
 
     void SetUp() override {
-        SchoolNameLine school;
-        school.shortName = "Schiller-Gym";
-        WriteFile(temp.path() / "schulnam.dat", DosLines({school.Text()}));
-        WriteFile(file, kDataSet);
         WriteFile(backup, kOldBackup);
-        StartEngine(engine, ui, temp.path());
+        StartOffice();
         engine.services.files.SetDisk(&disk);
-        engine.schoolList.itemIndex = 0;
     }
 
     // Loads, types a change and saves with "ja"; the change makes any replacement visible.
@@ -53,9 +40,9 @@ struct SaveSafety : ::testing::Test {
     }
 
     void ExpectOldFilesUntouched() {
-        EXPECT_EQ(ReadFile(file), kDataSet);
+        EXPECT_EQ(ReadFile(file), kSchillerDataSet);
         EXPECT_EQ(ReadFile(backup), kOldBackup);
-        EXPECT_FALSE(std::filesystem::exists(file + ".$$$"));
+        EXPECT_FALSE(std::filesystem::exists(fileName + ".$$$"));
         EXPECT_FALSE(std::filesystem::exists(backup + ".$$$"));
     }
     std::string LastMessage() const { return ui.messages().empty() ? "" : ui.messages().back(); }
@@ -65,7 +52,7 @@ struct SaveSafety : ::testing::Test {
 
 TEST_F(SaveSafety, ASaveWritesBothFilesUnderTemporaryNamesSyncsThemAndThenRenames) {
     ASSERT_TRUE(EditAndSave());
-    EXPECT_EQ(ReadFile(backup), kDataSet);
+    EXPECT_EQ(ReadFile(backup), kSchillerDataSet);
     EXPECT_NE(ReadFile(file).find(" 1;m\xE4nnlich;1;2;7;"), std::string::npos);
     std::vector<std::string> order;
     for (const auto& call : disk.calls) {
@@ -78,12 +65,12 @@ TEST_F(SaveSafety, ASaveWritesBothFilesUnderTemporaryNamesSyncsThemAndThenRename
         "write " + backup + ".$$$",
         "fsync " + backup + ".$$$",
         "close " + backup + ".$$$",
-        "open " + file + ".$$$",
-        "write " + file + ".$$$",
-        "fsync " + file + ".$$$",
-        "close " + file + ".$$$",
+        "open " + fileName + ".$$$",
+        "write " + fileName + ".$$$",
+        "fsync " + fileName + ".$$$",
+        "close " + fileName + ".$$$",
         "rename " + backup + ".$$$ " + backup,
-        "rename " + file + ".$$$ " + file,
+        "rename " + fileName + ".$$$ " + fileName,
     };
     EXPECT_EQ(order, expected);
 }
@@ -103,7 +90,7 @@ TEST_F(SaveSafety, AFailingDiskLeavesTheOldDataSetAndBackup) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteFile(file, kDataSet);
+        WriteFile(file, kSchillerDataSet);
         WriteFile(backup, kOldBackup);
         disk = FailingDisk();
         c.fail(disk);
@@ -121,8 +108,8 @@ TEST_F(SaveSafety, AFailingDiskLeavesTheOldDataSetAndBackup) {
 TEST_F(SaveSafety, ACrashBetweenTheTwoRenamesKeepsTheOldDataSetAndAWholeBackup) {
     disk.crashAtRename = 1;
     EXPECT_THROW(EditAndSave(), SimulatedCrash);
-    EXPECT_EQ(ReadFile(file), kDataSet);
-    EXPECT_EQ(ReadFile(backup), kDataSet);
+    EXPECT_EQ(ReadFile(file), kSchillerDataSet);
+    EXPECT_EQ(ReadFile(backup), kSchillerDataSet);
 }
 
 TEST_F(SaveSafety, AWriteProtectedFileIsNeitherReplacedNorBackedUp) {
@@ -147,13 +134,13 @@ TEST_F(SaveSafety, AnUnreadableFileIsAnErrorAndCannotBeSavedOver) {
     for (const bool failMidway : {false, true}) {
         SCOPED_TRACE(failMidway ? "read error at the end" : "no permission");
         disk = FailingDisk();
-        (failMidway ? disk.failReadAfter : disk.unreadable) = file;
+        (failMidway ? disk.failReadAfter : disk.unreadable) = fileName;
         EXPECT_FALSE(LoadListedSchool(engine));
         EXPECT_EQ(engine.sheet.loadState, LoadState::Unreadable);
-        EXPECT_NE(LastMessage().find("kann nicht gelesen werden: " + file), std::string::npos);
+        EXPECT_NE(LastMessage().find("kann nicht gelesen werden: " + fileName), std::string::npos);
         ASSERT_EQ(engine.sheet.findings.size(), 2u);
         EXPECT_EQ(engine.sheet.findings[0][0], 'F');
-        EXPECT_NE(engine.sheet.findings[1].find(file), std::string::npos);
+        EXPECT_NE(engine.sheet.findings[1].find(fileName), std::string::npos);
         ui.AddAnswer("ja");
         EXPECT_FALSE(SaveDataSet(engine, 0));
         EXPECT_EQ(ui.answersLeft(), 1u) << "the save must refuse before asking";
@@ -172,7 +159,7 @@ TEST_F(SaveSafety, AFolderInPlaceOfAFileStopsTheSave) {
     std::filesystem::create_directory(backup);
     EXPECT_FALSE(EditAndSave());
     EXPECT_NE(LastMessage().find("nicht angelegt"), std::string::npos) << LastMessage();
-    EXPECT_EQ(ReadFile(file), kDataSet);
+    EXPECT_EQ(ReadFile(file), kSchillerDataSet);
     EXPECT_TRUE(std::filesystem::is_directory(backup));
 
     std::filesystem::remove(file);
