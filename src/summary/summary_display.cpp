@@ -24,9 +24,12 @@ std::string Decimal(double value, const char* format) {
     return result;
 }
 
-// Sums of whole numbers without decimals; halves and tenths (hours) with one.
+// Sums of whole numbers without decimals; hours as the sheet writes them ("12½", "3,2").
 std::string Amount(double value) {
-    return Decimal(value, value == std::floor(value) ? "%.0f" : "%.1f");
+    const double tenths = value * 10;
+    if (std::fabs(tenths) < 2e9 && tenths == std::floor(tenths))
+        return FormatTenths(static_cast<int32_t>(tenths), 0);
+    return Decimal(value, "%.1f");
 }
 
 std::string Deviation(const SummaryCell& cell, double count, const char* format) {
