@@ -1,60 +1,26 @@
-// Loading and testing every school of a demo office of 450 schools, as the data test does.
-#include "data/demo/demo_office.h"
-#include "data/school_groups.h"
+// The data test over every school of the office, as a multiple of the reading floor.
+#include "bench_office.h"
 #include "evaluation/completeness_check.h"
-#include "output/codepage.h"
-#include "shell/program_start.h"
 #include "shell/school_loading.h"
-#include "shell/scripted_ui.h"
-
-#include <benchmark/benchmark.h>
-#include <filesystem>
-#include <random>
 
 namespace {
 
-const std::filesystem::path& DemoOffice() {
-    static const std::filesystem::path dir = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("tev-bench-" + std::to_string(std::random_device{}()));
-        tev::DemoOptions options;
-        options.firstYear = 116;
-        options.lastYear = 116;
-        tev::WriteDemoOffice(path, options);
-        return path;
-    }();
-    return dir;
-}
-
-struct StartedEngine {
-    tev::ScriptedUi ui;
-    tev::Engine engine{ui, DemoOffice()};
-
-    StartedEngine() {
-        ui.SetStandingAnswer(tev::Win("Schul-Gruppe wählen"), tev::SchoolGroupEntry("  "));
-        tev::StartInputs inputs;
-        inputs.parameters = {DemoOffice().string()};
-        inputs.today = {2016, 11, 20};
-        tev::ProcessStart(engine, inputs);
-        tev::FormCreate(engine, inputs);
-    }
-};
+using tev::bench::StartedEngine;
 
 void DataTestOfAllSchools(benchmark::State& state) {
-    StartedEngine started;
-    for (auto _ : state) {
-        for (const char* answer : {"alle", "ja", "ja", "abbruch", "abbruch"}) {
+    const int schools = static_cast<int>(state.range(0));
+    StartedEngine started(schools);
+    tev::bench::RunAgainstFloor(state, schools, [&] {
+        for (const char* answer : {"alle", "ja", "ja", "abbruch", "abbruch"})
             started.ui.AddAnswer(answer);
-        }
         tev::Testen1Click(started.engine);
         benchmark::DoNotOptimize(started.engine.outputBox.size());
-    }
-    state.counters["schools"] = static_cast<double>(started.engine.schoolList.lines.size());
+    });
 }
-BENCHMARK(DataTestOfAllSchools)->Unit(benchmark::kMillisecond);
+BENCHMARK(DataTestOfAllSchools)->Arg(450)->Arg(900)->Arg(1800)->Unit(benchmark::kMillisecond);
 
 void LoadOneSchool(benchmark::State& state) {
-    StartedEngine started;
+    StartedEngine started(450);
     int index = 0;
     const int count = static_cast<int>(started.engine.schoolList.lines.size());
     for (auto _ : state) {
@@ -65,21 +31,13 @@ void LoadOneSchool(benchmark::State& state) {
 BENCHMARK(LoadOneSchool)->Unit(benchmark::kMicrosecond);
 
 void StartUpOnTheDemoOffice(benchmark::State& state) {
-    DemoOffice();
+    const int schools = static_cast<int>(state.range(0));
+    tev::bench::BenchOffice(schools);
     for (auto _ : state) {
-        StartedEngine started;
+        StartedEngine started(schools);
         benchmark::DoNotOptimize(started.engine.schoolList.lines.size());
     }
 }
-BENCHMARK(StartUpOnTheDemoOffice)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUpOnTheDemoOffice)->Arg(450)->Arg(1800)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    std::filesystem::remove_all(DemoOffice(), ignored);
-    return 0;
-}

@@ -1,5 +1,6 @@
 #include "app/cli_commands.h"
 
+#include "app/cli_grid_blocks.h"
 #include "app/cli_options.h"
 #include "output/codepage.h"
 #include "shell/main_menu.h"
@@ -24,6 +25,7 @@ int MenuCommand(Session& session, const std::string& pathUtf8) {
     }
     entry->command(*session.engine);
     PrintLines(session.engine->outputBox.lines());
+    PrintShownGrids(*session.engine);
     return 0;
 }
 
@@ -37,7 +39,10 @@ void AddListAndMenuCommands(CommandRegistry& registry) {
 
     auto path = std::make_shared<std::string>();
     CLI::App& menu =
-        registry.Add("menu", "run a main-window menu entry and print the output box it leaves",
+        registry.Add("menu",
+                     "run a main-window menu entry and print the output box it leaves, then "
+                     "the grids it leaves open (the summary's tables in the display kind of "
+                     "--kind)",
                      [path](Session& session) { return MenuCommand(session, *path); });
     menu.add_option("PATH", *path,
                     "the entry's captions joined by \"/\", e.g. \"Datei/Laden\", \"Testen\"")

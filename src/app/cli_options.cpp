@@ -54,6 +54,12 @@ void DeclareOptions(CLI::App& app, Options& options) {
                    "select this school (six-digit number) in the list and load it, as a "
                    "click does, before the command runs")
         ->type_name("NR");
+    app.add_option("--kind", options.kind,
+                   "the display kind 0..14 of the summary's cells (the items of \"Anzeige-Art\": "
+                   "0 n, 1 sums with shares in 5.1/6.1, 3 means, 4 deviations, 14 sums, ...; "
+                   "default 1, as the summary window starts)")
+        ->type_name("N")
+        ->check(CLI::Range(0, 14));
 }
 
 } // namespace tev::cli

@@ -19,6 +19,7 @@ struct Options {
     bool useDefaults = false;
     std::string printerFile = "druck.pdf";
     std::optional<std::string> school; // loaded before the command runs
+    std::optional<int> kind;           // the summary's display kind 0..14
 };
 
 // Declares the options on the program's command line, bound to `options`.

@@ -51,6 +51,7 @@ Session::Session(const Options& options) {
     }
     ProcessStart(*engine, inputs);
     FormCreate(*engine, inputs);
+    if (options.kind) engine->summary.displayKind = *options.kind;
     if (!SchoolDirectoryReadable(*engine)) {
         throw std::runtime_error("no school directory: " + SchoolNameFile(*engine) +
                                  " cannot be read");

@@ -7,6 +7,7 @@
 #include "shell/program_start.h"
 #include "shell/qt_guard.h"
 #include "shell/qt_ui.h"
+#include "summary/summary_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,6 +68,10 @@ int main(int argc, char** argv) {
     if (!started) return 1;
 
     TFormTEV1 window(engine, ui);
+    TFormSt2g summary(engine, [&window](const std::function<void()>& command) {
+        return window.RunCommand(command);
+    });
+    window.AddView([&summary] { summary.RefreshFromEngine(); });
     window.show();
     const int result = QApplication::exec();
     return FatalStopSeen() ? 1 : result;

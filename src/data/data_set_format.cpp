@@ -14,8 +14,6 @@ namespace {
 
 constexpr size_t kMaxDataLineLength = 254;
 
-enum class Conversion { None, A, B };
-
 std::string CleanCell(const std::string& text) {
     // A ";" or a line break typed into a cell would shift every later cell of the file.
     std::string cell = Trim(text);
@@ -25,19 +23,11 @@ std::string CleanCell(const std::string& text) {
     return cell;
 }
 
-Conversion ConversionFor(int formYear, const std::string& gridName) {
-    if (formYear != 97) return Conversion::None;
-    if (gridName == "SG23" || gridName == "SG31") return Conversion::A;
-    if (gridName == "SG72") return Conversion::B;
-    return Conversion::None;
-}
-
 // The row of a course table line is the position of its subject code, whatever row number
 // it carries; a code the table does not list keeps its own row when that row is free for it.
 // -1 when it has none.
-int CourseRow(const StringGrid& grid, const std::string& firstCell, int givenRow,
-              int courseRegime) {
-    const std::string code = (firstCell + "  ").substr(0, 3);
+int CourseRow(const StringGrid& grid, std::string_view firstCell, int givenRow, int courseRegime) {
+    const std::string code = (std::string(firstCell) + "  ").substr(0, 3);
     // The total row keeps its place whatever it is labelled ("zus" or "ges").
     if (code == "zus" || givenRow == grid.RowCount() - 1) return grid.RowCount() - 1;
     if (courseRegime > 1) {
@@ -59,7 +49,55 @@ std::string Where(const DataSetReadOptions& options, int lineNumber) {
     return options.fileName + ", Zeile " + std::to_string(lineNumber);
 }
 
+constexpr size_t kHeaderLength = 20;
+constexpr size_t kConversionBField = 15;
+
 } // namespace
+
+FormConversion ConversionFor(int formYear, int tableNumber) {
+    if (formYear != 97) return FormConversion::None;
+    if (tableNumber == 23 || tableNumber == 31) return FormConversion::A;
+    if (tableNumber == 72) return FormConversion::B;
+    return FormConversion::None;
+}
+
+bool IsHeaderLine(std::string_view line) {
+    return !line.empty() && line[0] == '.';
+}
+
+BlockHeader ReadHeaderLine(std::string_view text) {
+    std::string line(text);
+    line.resize(std::max(line.size(), kHeaderLength), ' ');
+    if (line[17] == ':') line[17] = '0';
+    BlockHeader header;
+    header.tableDigits = line.substr(2, 2);
+    header.table = GridTableNumber("SG" + header.tableDigits);
+    header.schoolNumber = line.substr(5, 6);
+    header.yearText = line.substr(12, 7);
+    header.formYear = ParseTwoDigits(line.substr(14, 2));
+    return header;
+}
+
+bool SplitDataLine(std::string_view line, FormConversion conversion, int& row,
+                   std::vector<std::string_view>& cells) {
+    const size_t firstSemi = line.find(';');
+    if (firstSemi == std::string_view::npos) return false;
+    row = ParseInt(line.substr(0, firstSemi));
+    if (conversion == FormConversion::B && row == 18) return false;
+    cells.clear();
+    std::string_view rest = line.substr(firstSemi + 1);
+    for (size_t semi = rest.find(';'); semi != std::string_view::npos; semi = rest.find(';')) {
+        cells.push_back(rest.substr(0, semi));
+        rest.remove_prefix(semi + 1);
+    }
+    cells.push_back(rest);
+    if (conversion == FormConversion::A) cells.insert(cells.begin(), std::string_view());
+    if (conversion == FormConversion::B) {
+        cells.insert(cells.begin() + 1, 2, std::string_view());
+        if (cells.size() > kConversionBField) cells[kConversionBField] = {};
+    }
+    return true;
+}
 
 std::vector<std::string> BlockOrder(int code) {
     std::vector<std::string> order = {"SG11", "SG18", "SG12", "SG21", "SG22", "SG23",
@@ -101,56 +139,48 @@ DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader&
                               const DataSetReadOptions& options) {
     DataSetReadResult result;
     LineReader reader(in);
-    std::string line;
+    std::string_view line;
     StringGrid* grid = nullptr;
-    Conversion conversion = Conversion::None;
+    int table = -1;
+    FormConversion conversion = FormConversion::None;
     bool refusedBlock = false;
+    std::vector<std::string_view> cells;
     while (reader.Next(line)) {
         if (reader.lastLineCut()) {
             result.messages.push_back(Win("überlange Zeile gekürzt: ") +
                                       Where(options, reader.lineNumber()));
         }
-        if (!line.empty() && line[0] == '.') {
-            line.resize(std::max<size_t>(line.size(), 20), ' ');
-            const std::string gridName = "SG" + line.substr(2, 2);
-            refusedBlock = options.import && (line[2] == '1' || line[2] == '5' || line[2] == '6');
+        if (IsHeaderLine(line)) {
+            const BlockHeader block = ReadHeaderLine(line);
+            const char kind = block.tableDigits[0];
+            refusedBlock = options.import && (kind == '1' || kind == '5' || kind == '6');
             if (refusedBlock) {
-                result.messages.push_back(Win("externe Daten für  ") + line[2] + "." + line[3] +
+                result.messages.push_back(Win("externe Daten für  ") + kind + "." +
+                                          block.tableDigits[1] +
                                           Win("  können nicht geladen werden"));
                 grid = nullptr;
                 continue;
             }
-            grid = grids.Find(gridName);
-            if (grid && gridName == "SG41") {
+            table = block.table;
+            grid = grids.FindTable(table);
+            if (grid && table == 41) {
                 grid->SetRowCount(63);
                 grid->Clear();
             }
-            if (line[17] == ':') line[17] = '0';
-            header.SetSchoolNumber(line.substr(5, 6));
-            header.yearText = line.substr(12, 7);
-            const int formYear = ParseTwoDigits(line.substr(14, 2));
-            conversion = ConversionFor(formYear, gridName);
-            if (formYear == 97) result.form1997 = true;
+            header.SetSchoolNumber(block.schoolNumber);
+            header.yearText = block.yearText;
+            conversion = ConversionFor(block.formYear, table);
+            if (block.formYear == 97) result.form1997 = true;
             continue;
         }
-        if (refusedBlock || line.find(';') == std::string::npos) continue;
-        const size_t firstSemi = line.find(';');
-        int row = ParseInt(line.substr(0, firstSemi));
-        std::string rest = line.substr(firstSemi + 1);
-        if (!grid) continue;
-        if (conversion == Conversion::A) rest = ";" + rest;
-        if (conversion == Conversion::B) {
-            if (row == 18) continue;
-            const size_t semi = rest.find(';');
-            rest.insert(semi == std::string::npos ? rest.size() : semi, ";;");
-        }
-        std::vector<std::string> fields = SplitFields(rest);
-        if (conversion == Conversion::B && fields.size() > 15) fields[15].clear();
-        if (grid->Name() == "SG51" || grid->Name() == "SG61") {
+        if (refusedBlock || !grid) continue;
+        int row = 0;
+        if (!SplitDataLine(line, conversion, row, cells)) continue;
+        if (table == 51 || table == 61) {
             // An unknown subject would land on the heading row and be lost at the next save.
-            row = CourseRow(*grid, fields[0], row, options.courseRegime);
+            row = CourseRow(*grid, cells[0], row, options.courseRegime);
             if (row < 0) {
-                result.messages.push_back("Fach \"" + fields[0] +
+                result.messages.push_back("Fach \"" + std::string(cells[0]) +
                                           Win("\" unbekannt, übergangen: ") +
                                           Where(options, reader.lineNumber()));
                 continue;
@@ -158,18 +188,18 @@ DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader&
         }
         // Old files kept the total in an earlier row; the later layout has more rows whose
         // labels only begin with "Summe" and must stay where they are.
-        if (grid->Name() == "SG12" && Trim(fields[0]) == "Summe") row = grid->RowCount() - 1;
+        if (table == 12 && Trim(cells[0]) == "Summe") row = grid->RowCount() - 1;
         if (row < 0 || row >= kMaxDataSetRow) {
             result.messages.push_back("Zeilennummer " + std::to_string(row) + Win(" übergangen: ") +
                                       Where(options, reader.lineNumber()));
             continue;
         }
         if (row >= grid->RowCount()) grid->SetRowCount(row + 1);
-        if (static_cast<int>(fields.size()) > grid->ColCount()) {
-            grid->SetColCount(static_cast<int>(fields.size()));
+        if (static_cast<int>(cells.size()) > grid->ColCount()) {
+            grid->SetColCount(static_cast<int>(cells.size()));
         }
-        for (size_t col = 0; col < fields.size(); ++col) {
-            grid->SetCells(static_cast<int>(col), row, fields[col]);
+        for (size_t col = 0; col < cells.size(); ++col) {
+            grid->SetCells(static_cast<int>(col), row, cells[col]);
         }
         ++result.storedLines;
     }

@@ -12,6 +12,13 @@ namespace {
 constexpr int kSchoolListFontCode = 0;
 constexpr int kOutputBoxFontCode = 35;
 
+bool GridIsEmpty(const StringGrid& grid) {
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < grid.ColCount(); ++col)
+            if (grid.Cells(col, row).find_first_not_of(' ') != std::string::npos) return false;
+    return true;
+}
+
 } // namespace
 
 void bersichtlinkeBox1Click(Engine& engine) {
@@ -41,6 +48,11 @@ void SGauswDblClick(Engine& engine, const GridPrintContext& context) {
 }
 
 void ObereTabelleAuswertungcsv1Click(Engine& engine) {
+    // A file of bare separators would pass for a report that found nothing.
+    if (GridIsEmpty(engine.upperTable))
+        engine.services.messages.ShowInfo(
+            Win("Die obere Tabelle ist leer (noch keine Auswertung); die Datei enthält keine "
+                "Werte."));
     engine.print.redirectToFile = true;
     SGauswDblClick(engine);
     engine.print.redirectToFile = false;

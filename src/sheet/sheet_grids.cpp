@@ -32,15 +32,31 @@ SheetGrids::SheetGrids() {
     names.insert(names.end(), tables.begin(), tables.end());
     names.insert(names.end(), {"SG01", "SGcmp", "SG92shadow"});
     grids_.reserve(names.size());
+    byTable_.fill(-1);
     for (const auto& name : names) {
         StringGrid& grid = grids_.emplace_back(name);
         grid.SetTag(GridTableNumber(name));
+        if (name.size() == 4) byTable_[GridTableNumber(name)] = static_cast<int>(grids_.size()) - 1;
     }
     // A new sheet's nationality table holds only its heading and total rows.
     Find("SG23")->SetRowCount(2);
 }
 
+StringGrid* SheetGrids::FindTable(int tableNumber) {
+    if (tableNumber < 0 || tableNumber >= static_cast<int>(byTable_.size())) return nullptr;
+    const int index = byTable_[tableNumber];
+    return index < 0 ? nullptr : &grids_[index];
+}
+
+const StringGrid* SheetGrids::FindTable(int tableNumber) const {
+    return const_cast<SheetGrids*>(this)->FindTable(tableNumber);
+}
+
 StringGrid* SheetGrids::Find(std::string_view name) {
+    if (name.size() == 4 && name.starts_with("SG")) {
+        const int table = GridTableNumber(name);
+        if (table >= 0) return FindTable(table);
+    }
     auto it = std::find_if(grids_.begin(), grids_.end(),
                            [&](const StringGrid& g) { return g.Name() == name; });
     return it == grids_.end() ? nullptr : &*it;

@@ -4,6 +4,7 @@
 // SG92shadow.
 #include "sheet/string_grid.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,10 +26,9 @@ public:
 
     StringGrid* Find(std::string_view name);
     const StringGrid* Find(std::string_view name) const;
-    StringGrid* FindTable(int tableNumber) { return Find(GridNameOfTable(tableNumber)); }
-    const StringGrid* FindTable(int tableNumber) const {
-        return Find(GridNameOfTable(tableNumber));
-    }
+    // The grid "SG" + the two digits of the number; nullptr when the sheet has none.
+    StringGrid* FindTable(int tableNumber);
+    const StringGrid* FindTable(int tableNumber) const;
 
     // All grids in a fixed order: SG00, the table grids in form order, SG01, SGcmp,
     // SG92shadow.
@@ -40,6 +40,9 @@ public:
 
 private:
     std::vector<StringGrid> grids_;
+    // Position in grids_ of the grid of each table number, -1 for none: every line of a data
+    // set file finds its grid without comparing names.
+    std::array<int, 100> byTable_{};
 };
 
 } // namespace tev

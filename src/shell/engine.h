@@ -8,6 +8,7 @@
 #include "sheet/sheet.h"
 #include "shell/services.h"
 #include "shell/startup.h"
+#include "summary/summary_state.h"
 
 #include <array>
 #include <filesystem>
@@ -72,6 +73,8 @@ struct Engine {
     static constexpr size_t kListOrderCapacity = 600;
     std::array<std::string, kListOrderCapacity> listOrderNumbers;
     Sheet sheet;
+    // The summary across schools and its window.
+    SummaryState summary;
     // The upper result table SGausw of the main window; cell (0, 0) holds the report title.
     StringGrid upperTable{"SGausw", 2, 2};
     int upperTableHeight = 0; // pixels; 0: the window's own choice

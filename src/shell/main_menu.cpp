@@ -3,6 +3,7 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "evaluation/completeness_check.h"
+#include "evaluation/general_evaluation.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_repairs.h"
@@ -45,9 +46,9 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/---Hinweis", "Hinweis1Click", nullptr, false},
             {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
              nullptr, false},
-            {"Auswerten/Auswerten allgemein", "AuswertenClick", nullptr, false},
-            {"Auswerten/Auswerten allgemein (ohne Testkennz.berücks.)", "AuswertenClick", nullptr,
-             false},
+            {"Auswerten/Auswerten allgemein", "AuswertenClick", AuswertenAllgemein1Click, false},
+            {"Auswerten/Auswerten allgemein (ohne Testkennz.berücks.)", "AuswertenClick",
+             AuswertenOhneTestkennz1Click, false},
             {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", nullptr, false},
             {"Auswerten/Auswerten nach Fremdsprachen Kl.5 - 9 sowie 2.FS",
              "AuswertennachFremdsprachenKl5791Click", nullptr, false},

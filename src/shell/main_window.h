@@ -39,6 +39,8 @@ public:
     // gauge keeps the window responsive during long runs); false when ignored or failed.
     bool RunCommand(const std::function<void()>& command);
     bool CommandRunning() const { return running_; }
+    // Another window that shows engine state; refreshed whenever this one is.
+    void AddView(std::function<void()> refresh) { views_.push_back(std::move(refresh)); }
 
     // The menu actions in the order of the menu table, each with its path as data.
     const std::vector<QAction*>& MenuActions() const { return menuActions_; }
@@ -91,6 +93,7 @@ private:
     ProgressPanel* gauge_ = nullptr;
     QFrame* developerPanel_ = nullptr;
 
+    std::vector<std::function<void()>> views_;
     std::vector<QAction*> menuActions_;
     std::map<std::string, QMenu*> topMenus_;
     std::vector<std::string> shownSchoolLines_;

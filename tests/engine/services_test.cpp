@@ -179,6 +179,34 @@ TEST(LineReader, LineEndsEndMarkAndOverlongLines) {
     EXPECT_EQ(reader.cutLines(), 1);
 }
 
+TEST(LineReader, LinesAcrossTheReadingBlocksComeOutWhole) {
+    // Lines of every length around the 64 KiB blocks the reader takes from the file: a line,
+    // its CR LF or an overlong tail split by a block end must read as in one piece.
+    std::string text;
+    std::vector<std::string> expected;
+    int overlong = 0;
+    for (int i = 0; text.size() < 3 * 65536; ++i) {
+        const std::string line(static_cast<size_t>(i % 260), static_cast<char>('a' + i % 26));
+        text += line + "\r\n";
+        expected.push_back(line.substr(0, 255));
+        if (line.size() > 255) ++overlong;
+    }
+    text += "letzte";
+    expected.push_back("letzte");
+    std::istringstream in(text);
+    LineReader reader(in);
+    std::string_view line;
+    size_t at = 0;
+    while (reader.Next(line)) {
+        ASSERT_LT(at, expected.size());
+        ASSERT_EQ(line, expected[at]) << "line " << at + 1;
+        ++at;
+    }
+    EXPECT_EQ(at, expected.size());
+    EXPECT_EQ(reader.lineNumber(), static_cast<int>(expected.size()));
+    EXPECT_EQ(reader.cutLines(), overlong);
+}
+
 TEST_F(ServicesFixture, YesNoQuestionsRepeatAsAsked) {
     ui.AddAnswer("ja");
     ui.AddAnswer("ja");

@@ -16,6 +16,11 @@ struct UpperTableFixture : PrintFixture {
         engine.upperTable.FillRow(1, "112233;28;27");
         engine.upperTable.FillRow(2, "Summe;28;27");
     }
+    bool Noticed(const std::string& text) const {
+        for (const auto& message : ui.messages())
+            if (message.find(text) != std::string::npos) return true;
+        return false;
+    }
 };
 
 } // namespace
@@ -28,6 +33,16 @@ TEST_F(UpperTableFixture, ExportToCsvSavesTheTableAndSwitchesTheRedirectionOffAg
     const std::string saved = File("obere.csv");
     EXPECT_NE(saved.find("112233;28;27"), std::string::npos) << saved;
     EXPECT_EQ(Count(CanvasCall::Kind::Text), 0);
+    EXPECT_FALSE(Noticed("leer"));
+}
+
+TEST_F(UpperTableFixture, AnEmptyTableIsExportedWithANotice) {
+    engine.upperTable.Clear();
+    ui.SetUseDefaults(true);
+    ui.AddAnswer("obere");
+    ObereTabelleAuswertungcsv1Click(engine);
+    EXPECT_TRUE(Noticed("leer"));
+    EXPECT_FALSE(engine.print.redirectToFile);
 }
 
 TEST_F(UpperTableFixture, ADoubleClickPrintsItTitledByItsTopLeftCell) {
