@@ -42,20 +42,8 @@ void ListFindings(Engine& engine, const std::vector<std::string>& findings, int 
 
 void TestOneSchool(Engine& engine, DataTestRun& run, int index, bool loaded) {
     const auto& findings = engine.sheet.findings;
-    DataTestStatus status = DataTestStatus::Missing;
-    std::string classified;
-    if (loaded && !findings.empty()) {
-        classified = findings.front();
-        status = StatusOfLine(classified);
-        if (status == DataTestStatus::Missing) {
-            classified = findings.back();
-            status = StatusOfLine(classified);
-        }
-    }
+    const DataTestStatus status = loaded ? ClassifyTestLines(findings) : DataTestStatus::Missing;
     if (status != DataTestStatus::Missing && engine.sheet.form1997) ++run.form1997;
-    if (status == DataTestStatus::Ok && classified.find('?') != std::string::npos) {
-        status = DataTestStatus::Doubtful;
-    }
     std::string line = engine.schoolList.lines[index];
     line.resize(std::max<size_t>(line.size(), 8), ' ');
     const bool zep = engine.services.files.Exists(ZepListFile(engine, line.substr(2, 6)));
@@ -105,8 +93,14 @@ const std::vector<std::string>& DataTestTexts() {
 
 DataTestStatus ClassifyTestLines(const std::vector<std::string>& findings) {
     if (findings.empty()) return DataTestStatus::Missing;
-    const DataTestStatus first = StatusOfLine(findings.front());
-    return first != DataTestStatus::Missing ? first : StatusOfLine(findings.back());
+    const std::string& classified = StatusOfLine(findings.front()) != DataTestStatus::Missing
+                                        ? findings.front()
+                                        : findings.back();
+    const DataTestStatus status = StatusOfLine(classified);
+    if (status == DataTestStatus::Ok && classified.find('?') != std::string::npos) {
+        return DataTestStatus::Doubtful;
+    }
+    return status;
 }
 
 std::string ZepListFile(const Engine& engine, const std::string& schoolNumber) {

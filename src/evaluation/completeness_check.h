@@ -21,7 +21,8 @@ enum class DataTestStatus {
 // The six 24-character texts of the protocol; their first characters are the marks.
 const std::vector<std::string>& DataTestTexts();
 
-// The status a test list stands for: its first line, or its last when the first says nothing.
+// The status a test list stands for: its first line, or its last when the first says nothing;
+// a passed verdict with a question mark is doubtful.
 DataTestStatus ClassifyTestLines(const std::vector<std::string>& findings);
 
 // The ZEP list file of a school for the selected year.

@@ -17,7 +17,7 @@ using namespace tev::test;
 namespace {
 
 // Three schools: 111111 consistent with a ZEP list, 222222 with too many non-promoted
-// pupils, 333333 without data set file.
+// pupils and a wrong origin total, 333333 without data set file.
 struct DataTestFixture : ::testing::Test {
     TempDir temp;
     ScriptedUi ui;
@@ -47,6 +47,7 @@ struct DataTestFixture : ::testing::Test {
         WriteFile(temp.path() / "TEV" / "SL111111.16", DataSetText(good));
         PlausibilitySchool faulty;
         faulty.SetNotPromoted(40, 40);
+        faulty.Put(22, 1, 3, 55); // an origin total that differs from the pupils
         faulty.engine.sheet.header.SetSchoolNumber("222222");
         WriteFile(temp.path() / "TEV" / "SL222222.16", DataSetText(faulty));
         WriteFile(temp.path() / "ZEP" / "ze111111.16", "");
@@ -78,6 +79,11 @@ TEST(DataTestClassification, FirstLineOrElseLastLine) {
     EXPECT_EQ(ClassifyTestLines({"Hinweis", "Schulstatistik-Daten ok"}), DataTestStatus::Ok);
     EXPECT_EQ(ClassifyTestLines({"Hinweis", "nichts"}), DataTestStatus::Missing);
     EXPECT_EQ(ClassifyTestLines({}), DataTestStatus::Missing);
+    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok?"}), DataTestStatus::Doubtful);
+    EXPECT_EQ(ClassifyTestLines({"Hinweis", "Schulstatistik-Daten ok ?"}),
+              DataTestStatus::Doubtful);
+    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok", "Hinweis?"}), DataTestStatus::Ok);
+    EXPECT_EQ(ClassifyTestLines({"Folgende ...?"}), DataTestStatus::Faulty);
 }
 
 TEST_F(DataTestFixture, MarksEverySchoolAndPrintsTheProtocol) {
@@ -119,11 +125,14 @@ TEST_F(DataTestFixture, TheThreeLineLimitCutsTheFindings) {
     for (size_t i = 0; i < Box().size(); ++i) {
         if (Box()[i].rfind("-\\222222", 0) == 0) after = i;
     }
-    ASSERT_GT(Box().size(), after + 1);
     EXPECT_EQ(engine.schoolList.lines[0][0], '0');
-    const size_t findings = engine.sheet.findings.size() - 1;
-    const size_t listed = std::min<size_t>(3, findings);
-    EXPECT_EQ(Box()[after + listed + 1], "PROTOKOLL:");
+    // The school's verdict, then more findings than the limit lets through.
+    const auto& findings = engine.sheet.findings;
+    ASSERT_GT(findings.size(), 4u);
+    ASSERT_GT(Box().size(), after + 4);
+    EXPECT_EQ(std::vector<std::string>(Box().begin() + after + 1, Box().begin() + after + 4),
+              std::vector<std::string>(findings.begin() + 1, findings.begin() + 4));
+    EXPECT_EQ(Box()[after + 4], "PROTOKOLL:");
 }
 
 TEST_F(DataTestFixture, AClickOnTheGaugeStopsTheRunButKeepsTheProtocol) {

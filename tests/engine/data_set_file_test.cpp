@@ -1,6 +1,7 @@
 #include "data/data_set_file.h"
 #include "data/school_groups.h"
 #include "output/codepage.h"
+#include "output/text_routines.h"
 #include "sheet/record_mapping.h"
 #include "shell/program_start.h"
 #include "shell/school_loading.h"
@@ -108,4 +109,24 @@ TEST_F(DataSetFixture, AnUnfilledHeaderIsRepairedFromTheOldNameList) {
     engine.sheet.header.shortName = "Unbekannt       ";
     WriteTableBlock(engine, *engine.sheet.grids.Find("SG34"), out);
     EXPECT_EQ(engine.sheet.header.schoolKey, "00000000");
+}
+
+// 4.4's yes/no marks are saved as "x", whatever was typed; the cells beside them stay.
+TEST_F(DataSetFixture, TheMarksOfIslamicEducationAreSavedAsX) {
+    ShapeSheetForYear(engine.sheet, 120);
+    engine.sheet.header.SetSchoolNumber("112233");
+    StringGrid& grid = *engine.sheet.grids.Find("SG44");
+    const std::vector<std::string> typed = {"4", "ja", " j", "  ", "1", "k"};
+    for (int col = 9; col <= 14; ++col)
+        grid.SetCells(col, 2, typed[col - 9]);
+    std::ostringstream out;
+    WriteTableBlock(engine, grid, out);
+    std::istringstream lines(out.str());
+    std::string line;
+    while (std::getline(lines, line) && line.rfind(" 2;", 0) != 0) {
+    }
+    const std::vector<std::string> fields = SplitFields(line);
+    ASSERT_GE(fields.size(), 16u) << line; // the row number, then the columns
+    EXPECT_EQ(std::vector<std::string>(fields.begin() + 10, fields.begin() + 16),
+              (std::vector<std::string>{"4", "x", "x", "", "x", "k"}));
 }

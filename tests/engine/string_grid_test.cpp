@@ -94,21 +94,35 @@ TEST(StringGrid, WidthsAndHeightsFollowTheShape) {
 }
 
 TEST(SheetGrids, FindsEveryGridByNameWithItsTableNumber) {
+    // The tables of the form in their order, with 7.2 and 9.2.
+    const std::vector<std::pair<std::string, int>> tables = {
+        {"SG11", 11}, {"SG18", 18}, {"SG12", 12}, {"SG21", 21}, {"SG22", 22},
+        {"SG23", 23}, {"SG24", 24}, {"SG31", 31}, {"SG32", 32}, {"SG33", 33},
+        {"SG34", 34}, {"SG41", 41}, {"SG42", 42}, {"SG43", 43}, {"SG44", 44},
+        {"SG51", 51}, {"SG52", 52}, {"SG61", 61}, {"SG71", 71}, {"SG72", 72},
+        {"SG81", 81}, {"SG82", 82}, {"SG83", 83}, {"SG91", 91}, {"SG92", 92}};
+    std::vector<std::string> names;
+    for (const auto& [name, number] : tables)
+        names.push_back(name);
+    EXPECT_EQ(SheetGrids::TableGridNames(), names);
     SheetGrids grids;
-    EXPECT_EQ(grids.All().size(), SheetGrids::TableGridNames().size() + 4);
-    for (const auto& name : SheetGrids::TableGridNames()) {
+    for (const auto& [name, number] : tables) {
         const StringGrid* grid = grids.Find(name);
         ASSERT_NE(grid, nullptr) << name;
-        EXPECT_EQ(grid->Tag(), GridTableNumber(name));
+        EXPECT_EQ(grid->Name(), name);
+        EXPECT_EQ(grid->Tag(), number) << name;
+        EXPECT_EQ(GridTableNumber(name), number);
+        EXPECT_EQ(GridNameOfTable(number), name);
+        EXPECT_EQ(grids.FindTable(number), grid);
     }
-    EXPECT_EQ(grids.Find("SG21"), grids.FindTable(21));
-    EXPECT_NE(grids.Find("SG92shadow"), nullptr);
+    EXPECT_EQ(grids.All().size(), tables.size() + 4);
+    EXPECT_EQ(grids.All().front().Name(), "SG00");
+    EXPECT_EQ(grids.All().back().Name(), "SG92shadow");
+    EXPECT_NE(grids.Find("SG01"), nullptr);
     EXPECT_NE(grids.Find("SGcmp"), nullptr);
     EXPECT_EQ(grids.Find("SG99"), nullptr);
     EXPECT_EQ(grids.Find(""), nullptr);
-    EXPECT_EQ(grids.All().front().Name(), "SG00");
-    EXPECT_EQ(grids.All().back().Name(), "SG92shadow");
     EXPECT_EQ(GridTableNumber("SGcmp"), -1);
     EXPECT_EQ(GridTableNumber("SG"), -1);
-    EXPECT_EQ(GridNameOfTable(83), "SG83");
+    EXPECT_EQ(GridNameOfTable(100), "");
 }
