@@ -343,9 +343,7 @@ void TFormTEV1::UpperTableDoubleClicked() {
         context.selectionTop = ranges.front().topRow();
         context.selectionBottom = ranges.front().bottomRow();
     }
-    RunCommand([this, context] {
-        SGauswDblClick(engine_, context);
-    });
+    RunCommand([this, context] { SGauswDblClick(engine_, context); });
 }
 
 void TFormTEV1::InfoClick() {
@@ -400,6 +398,8 @@ void TFormTEV1::RefreshFromEngine() {
     RefreshUpperTable();
     RefreshMenus();
     refreshing_ = false;
+    for (const auto& refresh : companions_)
+        refresh();
     if (engine_.quitRequested && !running_) close();
 }
 

@@ -39,6 +39,8 @@ public:
     // gauge keeps the window responsive during long runs); false when ignored or failed.
     bool RunCommand(const std::function<void()>& command);
     bool CommandRunning() const { return running_; }
+    // The other windows of the program, refreshed after every command of this one.
+    void AddCompanion(std::function<void()> refresh) { companions_.push_back(std::move(refresh)); }
 
     // The menu actions in the order of the menu table, each with its path as data.
     const std::vector<QAction*>& MenuActions() const { return menuActions_; }
@@ -92,6 +94,7 @@ private:
     QFrame* developerPanel_ = nullptr;
 
     std::vector<QAction*> menuActions_;
+    std::vector<std::function<void()>> companions_;
     std::map<std::string, QMenu*> topMenus_;
     std::vector<std::string> shownSchoolLines_;
     std::vector<std::string> shownOutputLines_;
