@@ -36,6 +36,7 @@ constexpr int kDemandHeight = 10 * kRowHeight + 6;
 constexpr int kSummaryHeight = 9 * kRowHeight + 6;
 constexpr int kSummaryNameWidth = 710;
 constexpr int kHintsWidth = 360;
+constexpr int kWidestColumn = 160;
 const QColor kAqua(0, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
@@ -151,7 +152,7 @@ void TFormLBR::BuildViews() {
     connect(sgbedarf_, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
         RunCommand([this, col, row] { SGBEDARFDblClick(engine_, col, row); });
     });
-    layout->addWidget(panel1);
+    layout->addWidget(panel1, 1);
 
     panel4_ = NewPanel("Panel4");
     auto* panel4Layout = new QHBoxLayout(panel4_);
@@ -209,7 +210,7 @@ void TFormLBR::BuildViews() {
     Colour(memo_, kYellow);
     memo_->setMaximumWidth(200);
     panel3Layout->addLayout(left, 1);
-    panel3Layout->addWidget(sglbr_, 2);
+    panel3Layout->addWidget(sglbr_);
     panel3Layout->addWidget(memo_);
     layout->addWidget(panel3);
 
@@ -296,8 +297,11 @@ void TFormLBR::ShowGrid(QTableWidget* view, const StringGrid& grid) {
             if (item->text() != text) item->setText(text);
         }
     }
+    // The office's widths, widened where a number or name would be cut.
+    view->resizeColumnsToContents();
     for (int col = 0; col < grid.ColCount(); ++col)
-        view->setColumnWidth(col, grid.ColWidth(col));
+        view->setColumnWidth(
+            col, std::max(grid.ColWidth(col), std::min(view->columnWidth(col), kWidestColumn)));
 }
 
 void TFormLBR::ColourDemandCells() {
@@ -353,6 +357,8 @@ void TFormLBR::RefreshFromEngine() {
     sglbr_->resizeColumnToContents(0);
     sglbr_->setColumnWidth(0, std::min(sglbr_->columnWidth(0) + 8, kSummaryNameWidth));
     sglbr_->setColumnWidth(1, 90);
+    sglbr_->setFixedWidth(sglbr_->columnWidth(0) + sglbr_->columnWidth(1) +
+                          2 * sglbr_->frameWidth());
     ShowLines(hints_, state.hints);
     ShowLines(listBox1_, state.timetable);
     ShowLines(lb_, state.computation);
