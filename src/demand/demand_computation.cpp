@@ -239,7 +239,7 @@ private:
     void BookLanguages(int track, int level) {
         std::vector<SequenceRow> rows;
         const PupilMatrix& m = Matrix(track);
-        for (int rowId = 1; rowId <= LastSequenceRow(); ++rowId) {
+        for (int rowId = 1; rowId <= LastSequenceRowId(in_.schoolYearCode); ++rowId) {
             SequenceRow row;
             row.pupils = Value(m, rowId, level);
             for (int i = 0; i < 3; ++i)
@@ -261,11 +261,6 @@ private:
                 Book(track, level, kLanguageSubjects[language], Term(groups, hours, what));
             }
         }
-    }
-
-    int LastSequenceRow() const {
-        return in_.schoolYearCode < kPreparatoryFormYear ? kOtherSequencesRow
-                                                         : kOtherSequencesRow - 1;
     }
 
     void FinalYears() {
@@ -295,11 +290,13 @@ std::string TermText(const DemandTerm& term) {
            std::to_string(term.hours) + " Std.";
 }
 
+int LastSequenceRowId(int schoolYearCode) {
+    return schoolYearCode < kPreparatoryFormYear ? kOtherSequencesRow : kOtherSequencesRow - 1;
+}
+
 int LevelPupils(const PupilMatrix& pupils, int level, int schoolYearCode) {
-    const int last =
-        schoolYearCode < kPreparatoryFormYear ? kOtherSequencesRow : kOtherSequencesRow - 1;
     int sum = 0;
-    for (int rowId = 1; rowId <= last; ++rowId)
+    for (int rowId = 1; rowId <= LastSequenceRowId(schoolYearCode); ++rowId)
         sum += Value(pupils, rowId, level);
     return sum;
 }

@@ -66,6 +66,10 @@ struct DemandResult {
 
 DemandResult ComputeDemand(const DemandInput& input);
 
+// The last language-sequence RowId: 35, the row of other sequences, until the form of
+// 2016/17 made it the preparatory classes; 34 from then on.
+int LastSequenceRowId(int schoolYearCode);
+
 // The pupils that form classes at a level of a track: the language-sequence rows (with the
 // row of other sequences before 2016/17, when it is not the preparatory classes).
 int LevelPupils(const PupilMatrix& pupils, int level, int schoolYearCode);

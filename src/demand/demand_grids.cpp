@@ -21,7 +21,6 @@ constexpr int kHoursFirstLevelRow = 3; // table 9.1: class 5
 constexpr int kHoursSpecialCasesRow = 20;
 constexpr int kHoursGridCols = 29; // table 9.2's shape, when the sheet has none
 constexpr int kHoursGridRows = 14;
-constexpr int kPreparatoryFormYear = 116;
 constexpr int kClass11 = 7;
 constexpr int kMatrixCols = 55;
 constexpr int kMatrixRows = 9;
@@ -159,12 +158,6 @@ void FillWorkGrids(DemandWindowState& state, const DemandResult& result) {
                     t.SetCells(0, level, n.Cells(0, level));
         }
     }
-}
-
-// The rows of the language sequences: 1..34, and the row of other sequences before the form
-// of 2016/17 made it the preparatory classes.
-int LastSequenceRowId(int schoolYearCode) {
-    return schoolYearCode < kPreparatoryFormYear ? kLanguageRowIds : kLanguageRowIds - 1;
 }
 
 // Both tracks together: the sequences are the same rows in tables 1.1 and 1.8.
