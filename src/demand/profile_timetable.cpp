@@ -73,10 +73,6 @@ std::string WithGroups(std::string_view base,
     return text;
 }
 
-const ProfileHours& HoursOf(const Profile& profile, Track track) {
-    return track == Track::NineYear ? profile.nineYear : profile.eightYear;
-}
-
 int SumOverLevels(const std::array<int, kTimetableLevels + 1>& levels) {
     int sum = 0;
     for (int level = 1; level <= kTimetableLevels && level <= kSumLevels; ++level)
