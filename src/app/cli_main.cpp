@@ -1,5 +1,6 @@
 // tev-cli: every report of the program without a window.
 #include "app/cli_commands.h"
+#include "app/cli_demand.h"
 #include "app/cli_demo.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     cli::AddSheetCommands(registry);
     cli::AddPlausiCommand(registry);
     cli::AddDemoCommand(registry);
+    cli::AddDemandCommand(registry);
 
     try {
         app.parse(argc, argv);

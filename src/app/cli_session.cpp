@@ -73,4 +73,21 @@ void PrintLines(const std::vector<std::string>& lines) {
         std::cout << DisplayText(line) << '\n';
 }
 
+void PrintGridBlock(const StringGrid& grid) {
+    std::cout << "# " << grid.Name() << '\n';
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        std::string line;
+        for (int col = 0; col < grid.ColCount(); ++col) {
+            if (col > 0) line += ';';
+            line += grid.Cells(col, row);
+        }
+        std::cout << DisplayText(line) << '\n';
+    }
+}
+
+void PrintListBlock(const std::string& name, const std::vector<std::string>& lines) {
+    std::cout << "# " << name << '\n';
+    PrintLines(lines);
+}
+
 } // namespace tev::cli

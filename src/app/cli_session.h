@@ -21,5 +21,9 @@ bool FinishPrinting(Session& session);
 
 // Lines to stdout, as UTF-8.
 void PrintLines(const std::vector<std::string>& lines);
+// A grid block: "# " + the grid's name, then each row from row 0, cells joined by ";".
+void PrintGridBlock(const StringGrid& grid);
+// A list printed as a block: "# " + its name, then one line per item.
+void PrintListBlock(const std::string& name, const std::vector<std::string>& lines);
 
 } // namespace tev::cli

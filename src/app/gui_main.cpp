@@ -1,4 +1,5 @@
 // tev: the window program. tev [DIR] [/H...] [/L...] [--today YYYY-MM-DD] [--year .16]
+#include "demand/demand_window.h"
 #include "output/qt_printer_canvas.h"
 #include "shell/engine.h"
 #include "shell/file_services.h"
@@ -72,6 +73,10 @@ int main(int argc, char** argv) {
         return window.RunCommand(command);
     });
     window.AddView([&summary] { summary.RefreshFromEngine(); });
+    // A window of its own that closes with the main window.
+    auto* demandWindow = new TFormLBR(engine, &window);
+    window.AddView([demandWindow] { demandWindow->RefreshFromEngine(); });
+    demandWindow->SetAfterCommand([&window] { window.RefreshFromEngine(); });
     window.show();
     const int result = QApplication::exec();
     return FatalStopSeen() ? 1 : result;

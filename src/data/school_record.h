@@ -25,6 +25,34 @@ struct HoursTable {
     int rowCount = 0;
 };
 
+inline constexpr int kDemandLevels = 7;    // class levels 5..11
+inline constexpr int kDemandNineYear = 0;  // track of table 1.1
+inline constexpr int kDemandEightYear = 1; // track of table 1.8
+
+// What the teacher demand routine computed for the loaded school.
+struct DemandWorkArea {
+    enum Part { NineYear = 0, EightYear = 1, Both = 2 };
+    // Per SubjectIndexTable position a row of 21 values: for the levels 5..11 the hours of the
+    // 9-year track, of the 8-year track and of both.
+    std::array<std::array<int16_t, 3 * kDemandLevels>, kRecordSubjects> subjectHours{};
+    // [track][level 1..7]
+    std::array<std::array<int16_t, kDemandLevels + 1>, 2> pupils{};
+    std::array<std::array<int16_t, kDemandLevels + 1>, 2> classes{};
+    // Pupils of KlSt.12 and KlSt.13 in two groups: the 9-year and the 8-year track.
+    std::array<int16_t, 2> finalYear12{};
+    std::array<int16_t, 2> finalYear13{};
+    // The year code with the demand mode the area was computed for (0: not computed).
+    int16_t yearCode = 0;
+    int16_t mode = 0;
+
+    int16_t& Hours(int subject, int level, Part part) {
+        return subjectHours[subject][3 * (level - 1) + part];
+    }
+    int16_t Hours(int subject, int level, Part part) const {
+        return subjectHours[subject][3 * (level - 1) + part];
+    }
+};
+
 struct SchoolRecord {
     PupilMatrix pupils11{};
     PupilMatrix pupils18{};
@@ -38,6 +66,7 @@ struct SchoolRecord {
     std::array<std::array<char, 3>, kCourseSubjectCapacity> courseSubjects{};
     HoursTable hours91;
     HoursTable hours92;
+    DemandWorkArea demand;
 
     void Clear() { *this = SchoolRecord{}; }
 };

@@ -2,6 +2,7 @@
 // The state of one run of the program, shared by the window and the command line: start-up
 // settings, school list, output box and the services. Windows are views of it.
 #include "data/work_record.h"
+#include "demand/demand_state.h"
 #include "output/output_box.h"
 #include "output/print_canvas.h"
 #include "output/print_state.h"
@@ -75,6 +76,8 @@ struct Engine {
     Sheet sheet;
     // The summary across schools and its window.
     SummaryState summary;
+    // The teacher demand window TFormLBR.
+    DemandWindowState demand;
     // The upper result table SGausw of the main window; cell (0, 0) holds the report title.
     StringGrid upperTable{"SGausw", 2, 2};
     int upperTableHeight = 0; // pixels; 0: the window's own choice

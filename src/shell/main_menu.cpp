@@ -2,6 +2,7 @@
 
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
+#include "demand/demand_commands.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/general_evaluation.h"
 #include "output/codepage.h"
@@ -24,6 +25,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Datei/Laden", "Laden1Click", Laden1Click, false},
             {"Datei/Ende", "Beenden1Click", Beenden1Click, false},
             {"Bearbeiten", "Bearbeiten1Click", nullptr, false},
+            {"Lehrerbedarf", "Lehrerbedarf1Click", Lehrerbedarf1Click, false},
             {"Fehl", "Fehl1Click", Fehl1Click, false},
             {"Testen", "Testen1Click", Testen1Click, false},
             {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},

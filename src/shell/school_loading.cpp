@@ -1,6 +1,7 @@
 #include "shell/school_loading.h"
 
 #include "data/data_set_file.h"
+#include "demand/demand_commands.h"
 #include "output/text_routines.h"
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
@@ -16,6 +17,7 @@ bool LoadListedSchool(Engine& engine) {
     engine.services.log.Write("Tev1.Test1 nach load(0)");
     ForgetTable24Move(engine.sheet);
     PlausibilityTest(engine);
+    ComputeDemandOnLoad(engine);
     return loaded;
 }
 
