@@ -5,6 +5,7 @@
 #include "evaluation/completeness_check.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
+#include "sheet/sheet_commands.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
 #include "shell/window_commands.h"
@@ -22,7 +23,7 @@ const std::vector<MenuEntry>& MainMenu() {
         const Row rows[] = {
             {"Datei/Laden", "Laden1Click", Laden1Click, false},
             {"Datei/Ende", "Beenden1Click", Beenden1Click, false},
-            {"Bearbeiten", "Bearbeiten1Click", nullptr, false},
+            {"Bearbeiten", "Bearbeiten1Click", Bearbeiten1Click, false},
             {"Fehl", "Fehl1Click", Fehl1Click, false},
             {"Testen", "Testen1Click", Testen1Click, false},
             {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},

@@ -4,6 +4,7 @@
 #include "output/text_routines.h"
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
+#include "sheet/sheet_pages.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/school_selection.h"
 
@@ -16,6 +17,7 @@ bool LoadListedSchool(Engine& engine) {
     engine.services.log.Write("Tev1.Test1 nach load(0)");
     ForgetTable24Move(engine.sheet);
     PlausibilityTest(engine);
+    if (engine.sheet.window.visible) RefreshSheetPage(engine);
     return loaded;
 }
 
