@@ -39,7 +39,8 @@ void ShowPage(Engine& engine, bool runTest) {
     w.listLines.clear();
     w.listInArial = false;
     w.nationalityPanel = false;
-    std::string title = tab.titlePrefix.empty() ? std::string() : tab.titlePrefix + sheet.header.yearText;
+    std::string title =
+        tab.titlePrefix.empty() ? std::string() : tab.titlePrefix + sheet.header.yearText;
     switch (tab.page) {
     case SheetPage::Overview:
         engine.services.files.LoadListFile("-" + engine.startup.dataPath + "stat2.mm", w.listLines,
@@ -60,7 +61,8 @@ void ShowPage(Engine& engine, bool runTest) {
     default:
         break;
     }
-    if (title.empty() && !tab.gridName.empty()) title = TableTitle(tab.gridName, sheet.schoolYearCode);
+    if (title.empty() && !tab.gridName.empty())
+        title = TableTitle(tab.gridName, sheet.schoolYearCode);
     w.subHeading = FillYearPlaceholders(tab.subHeading, sheet.schoolYearCode);
     w.caption = SheetCaption(engine, title);
     RefreshSheetCellTexts(engine);
@@ -68,7 +70,23 @@ void ShowPage(Engine& engine, bool runTest) {
 
 } // namespace
 
+bool IsSheetPageAvailable(SheetPage page) {
+    switch (page) {
+    case SheetPage::Form1:
+    case SheetPage::Form56:
+    case SheetPage::Comparison:
+    case SheetPage::Extract:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void ShowSheetTab(Engine& engine, int tabIndex) {
+    const auto tabs = SheetTabs(engine.sheet.schoolYearCode);
+    if (tabIndex < 0 || tabIndex >= static_cast<int>(tabs.size()) ||
+        !IsSheetPageAvailable(tabs[tabIndex].page))
+        return;
     engine.sheet.window.tabIndex = tabIndex;
     ShowPage(engine, true);
 }

@@ -1,13 +1,19 @@
 #pragma once
 // The pages of the school sheet window as engine state: which grid or text list a tab shows,
 // with its caption, sub-heading and notes, and what selecting and editing a cell does.
+#include "sheet/sheet_tabs.h"
 #include "shell/engine.h"
 
 #include <string>
 
 namespace tev {
 
-// A click on a tab: shows its page (ShowTable); the "Test" tabs run the plausibility test.
+// Whether the program can show a page yet: the text forms and the extract come with the
+// sheet printing.
+bool IsSheetPageAvailable(SheetPage page);
+
+// A click on a tab: shows its page (ShowTable); the "Test" tabs run the plausibility test. A
+// page that is not available leaves the shown one.
 void ShowSheetTab(Engine& engine, int tabIndex);
 // The current tab again after another school was loaded; the "Test" tabs show the findings
 // of the load.

@@ -192,7 +192,8 @@ QWidget* TFormSt2::BuildSearchRow() {
     auto* searchLayout = Row(searchPanel_);
     searchLabel_ = new ClickLabel(QString::fromUtf8("Such&e"));
     searchLabel_->setObjectName("LabSuch");
-    searchLabel_->setToolTip(QString::fromUtf8("Suche der nächsten Schule öffnen/schließen (Alt+E)"));
+    searchLabel_->setToolTip(
+        QString::fromUtf8("Suche der nächsten Schule öffnen/schließen (Alt+E)"));
     connect(searchLabel_, &ClickLabel::pressed, this, [this] { ToggleSearchPanel(); });
     searchLayout->addWidget(searchLabel_);
     searchFields_ = new QWidget;
@@ -200,12 +201,15 @@ QWidget* TFormSt2::BuildSearchRow() {
     fields->setContentsMargins(0, 0, 0, 0);
     fromLabel_ = new ClickLabel;
     fromLabel_->setObjectName("Labvon");
-    fromLabel_->setToolTip(QString::fromUtf8("die gewählte Zelle als Anfang des Suchbereichs (Alt+V)"));
-    connect(fromLabel_, &ClickLabel::pressed, this, [this] { Run([this] { SetSearchFrom(engine_); }); });
+    fromLabel_->setToolTip(
+        QString::fromUtf8("die gewählte Zelle als Anfang des Suchbereichs (Alt+V)"));
+    connect(fromLabel_, &ClickLabel::pressed, this,
+            [this] { Run([this] { SetSearchFrom(engine_); }); });
     toLabel_ = new ClickLabel;
     toLabel_->setObjectName("Labbis");
     toLabel_->setToolTip(QString::fromUtf8("die gewählte Zelle als Ende des Suchbereichs (Alt+B)"));
-    connect(toLabel_, &ClickLabel::pressed, this, [this] { Run([this] { SetSearchTo(engine_); }); });
+    connect(toLabel_, &ClickLabel::pressed, this,
+            [this] { Run([this] { SetSearchTo(engine_); }); });
     auto* criterionPanel = Panel("Panel4");
     auto* criterionLayout = Row(criterionPanel);
     criterion_ = new QLineEdit(">0");
@@ -313,7 +317,8 @@ void TFormSt2::BuildShortcuts() {
     shortcut(QKeySequence::Close, [this] { Quit(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { StepTab(1); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { StepTab(-1); });
-    shortcut(QKeySequence(Qt::ALT | Qt::Key_V), [this] { Run([this] { SetSearchFrom(engine_); }); });
+    shortcut(QKeySequence(Qt::ALT | Qt::Key_V),
+             [this] { Run([this] { SetSearchFrom(engine_); }); });
     shortcut(QKeySequence(Qt::ALT | Qt::Key_B), [this] { Run([this] { SetSearchTo(engine_); }); });
     shortcut(QKeySequence(Qt::ALT | Qt::Key_N), [this] { schoolNumber_->setFocus(); });
 }
@@ -357,8 +362,12 @@ void TFormSt2::RefreshTabs() {
         shownTabs_ = captions;
         while (tabs_->count() > 0)
             tabs_->removeTab(0);
-        for (const std::string& caption : captions)
-            tabs_->addTab(ShownText(caption));
+        for (const SheetTab& tab : tabs) {
+            const int index = tabs_->addTab(ShownText(tab.caption));
+            if (IsSheetPageAvailable(tab.page)) continue;
+            tabs_->setTabEnabled(index, false);
+            tabs_->setTabToolTip(index, QString::fromUtf8("kommt mit dem Drucken der Tabellen"));
+        }
     }
     tabs_->setCurrentIndex(engine_.sheet.window.tabIndex);
 }
@@ -424,10 +433,11 @@ void TFormSt2::RefreshSearchPanel() {
     auto cellText = [](const SheetCell& cell) {
         return QString("[%1|%2]").arg(cell.col).arg(cell.row);
     };
-    fromLabel_->setText(w.searchGrid.empty()
-                            ? QString("... von ...")
-                            : QString::fromStdString(w.searchGrid) + "  von  " + cellText(w.searchFrom));
-    toLabel_->setText(w.searchGrid.empty() ? QString("bis  ...") : "  bis  " + cellText(w.searchTo));
+    fromLabel_->setText(w.searchGrid.empty() ? QString("... von ...")
+                                             : QString::fromStdString(w.searchGrid) + "  von  " +
+                                                   cellText(w.searchFrom));
+    toLabel_->setText(w.searchGrid.empty() ? QString("bis  ...")
+                                           : "  bis  " + cellText(w.searchTo));
     searchButton_->setText(w.searchRunning ? "&Abbruch" : "S&tart");
     showSecond_->setChecked(!w.secondGrid.empty());
     searchFields_->setVisible(searchOpen_);
@@ -452,8 +462,13 @@ void TFormSt2::StartOrStopSearch() {
 
 void TFormSt2::StepTab(int step) {
     const int count = tabs_->count();
-    if (count == 0) return;
-    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    int index = tabs_->currentIndex();
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        if (!tabs_->isTabEnabled(index)) continue;
+        tabs_->setCurrentIndex(index);
+        return;
+    }
 }
 
 void TFormSt2::Quit() {
