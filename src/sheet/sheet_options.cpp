@@ -23,6 +23,8 @@ constexpr double kNarrower = 0.8;
 constexpr double kMinFactor = 0.2;
 constexpr double kMaxFactor = 5.0;
 constexpr int kMinShownWidth = 4;
+constexpr int kNationalityNameWidth = 190;
+constexpr int kNationalityCountWidth = 130;
 
 const char* const kDeletableTables =
     "1.1 1.8 2.1 2.2 2.3 2.4 3.1 3.2 3.3 3.4 4.1 4.2 4.3 4.4 5.1 5.2 6.1 7.1 7.2 8.1 8.2 8.3 9.1 ";
@@ -107,7 +109,12 @@ int ShownColumnWidth(const Sheet& sheet, const StringGrid& grid, int col) {
     const auto found = sheet.window.widthFactors.find(GridTableNumber(grid.Name()));
     if (found != sheet.window.widthFactors.end())
         factor = col == 0 ? found->second.first : found->second.rest;
-    return std::max(kMinShownWidth, static_cast<int>(std::lround(grid.ColWidth(col) * factor)));
+    int width = grid.ColWidth(col);
+    // The catalogue leaves 2.3 at the default width, which cuts the nationality names (up to
+    // 24 characters) and the count's heading.
+    if (grid.Name() == "SG23" && col == 1) width = std::max(width, kNationalityNameWidth);
+    if (grid.Name() == "SG23" && col == 2) width = std::max(width, kNationalityCountWidth);
+    return std::max(kMinShownWidth, static_cast<int>(std::lround(width * factor)));
 }
 
 bool DeleteTable(Engine& engine) {

@@ -236,8 +236,7 @@ QWidget* TFormSt2::BuildSearchRow() {
     position_->setFrameShape(QFrame::StyledPanel);
     position_->setToolTip(QString::fromUtf8(kExtractHint) +
                           QString::fromUtf8("\n(Auszug: noch nicht verfügbar)"));
-    // The extract builder is not part of this program yet.
-    position_->setEnabled(false);
+    // The extract comes with the sheet printing; until then the panel only shows the position.
     layout->addWidget(position_);
     auto* extra = Panel("Panel6");
     extraRowCol_ = new QLineEdit;
