@@ -31,14 +31,6 @@ using namespace tev::test;
 
 namespace {
 
-void ChooseLine(TFormSelFrmD* dialog, const QString& text) {
-    auto* list = Child<QListWidget>(dialog, "ListBox1");
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    if (found.isEmpty()) qFatal("no line %s", qPrintable(text));
-    ClickLine(list, list->row(found.front()));
-    Click(Child(dialog, "BOK"));
-}
-
 // Answers the next message box with its text kept for the test.
 void AnswerBox(QString* text, const QString& button = {}) {
     AnswerNext<QMessageBox>([text, button](QMessageBox* box) {
