@@ -5,6 +5,7 @@
 #include "data/school_header.h"
 #include "data/school_record.h"
 #include "sheet/sheet_grids.h"
+#include "sheet/sheet_window_state.h"
 #include "sheet/table_headings.h"
 
 #include <string>
@@ -45,6 +46,8 @@ struct Sheet {
     // Whether the grids of tables 1.1 and 1.8 show their fixed columns (not for private
     // schools).
     bool pupilTablesFixedCols = true;
+    // What the sheet window shows.
+    SheetWindowState window;
 };
 
 } // namespace tev

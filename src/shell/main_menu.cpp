@@ -7,6 +7,7 @@
 #include "evaluation/general_evaluation.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
+#include "sheet/sheet_commands.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
 #include "shell/window_commands.h"
@@ -24,7 +25,7 @@ const std::vector<MenuEntry>& MainMenu() {
         const Row rows[] = {
             {"Datei/Laden", "Laden1Click", Laden1Click, false},
             {"Datei/Ende", "Beenden1Click", Beenden1Click, false},
-            {"Bearbeiten", "Bearbeiten1Click", nullptr, false},
+            {"Bearbeiten", "Bearbeiten1Click", Bearbeiten1Click, false},
             {"Lehrerbedarf", "Lehrerbedarf1Click", Lehrerbedarf1Click, false},
             {"Fehl", "Fehl1Click", Fehl1Click, false},
             {"Testen", "Testen1Click", Testen1Click, false},

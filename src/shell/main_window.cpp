@@ -5,6 +5,7 @@
 #include "output/qt_line_spacing.h"
 #include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
+#include "sheet/sheet_window.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/engine.h"
 #include "shell/info_box.h"
@@ -90,6 +91,9 @@ TFormTEV1::TFormTEV1(Engine& engine, QtUi& ui, QWidget* parent)
     setObjectName("TFormTEV1");
     BuildViews();
     BuildMenus();
+    sheetWindow_ = new TFormSt2(
+        engine_, ui_, [this](const std::function<void()>& command) { return RunCommand(command); },
+        this);
     ui_.SetParent(this);
     ui_.SetProgressPanel(gauge_);
     ui_.SetViewRefresh([this] { RefreshLists(); });
@@ -398,6 +402,7 @@ void TFormTEV1::RefreshFromEngine() {
     RefreshUpperTable();
     RefreshMenus();
     refreshing_ = false;
+    if (sheetWindow_) sheetWindow_->RefreshFromEngine();
     for (const auto& refresh : views_)
         refresh();
     if (engine_.quitRequested && !running_) close();

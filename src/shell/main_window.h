@@ -26,6 +26,7 @@ namespace tev {
 struct Engine;
 class ProgressPanel;
 class QtUi;
+class TFormSt2;
 
 class TFormTEV1 : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,8 @@ public:
     // The menu actions in the order of the menu table, each with its path as data.
     const std::vector<QAction*>& MenuActions() const { return menuActions_; }
     QMenu* TopMenu(const std::string& caption) const;
+    // The school sheet window ("Bearbeiten"); it follows every school the engine loads.
+    TFormSt2* SheetWindow() const { return sheetWindow_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +95,7 @@ private:
     QCheckBox* shortNameOnly_ = nullptr;
     ProgressPanel* gauge_ = nullptr;
     QFrame* developerPanel_ = nullptr;
+    TFormSt2* sheetWindow_ = nullptr;
 
     std::vector<std::function<void()>> views_;
     std::vector<QAction*> menuActions_;

@@ -5,6 +5,7 @@
 #include "output/text_routines.h"
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
+#include "sheet/sheet_pages.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/school_selection.h"
 
@@ -18,6 +19,7 @@ bool LoadListedSchool(Engine& engine) {
     ForgetTable24Move(engine.sheet);
     PlausibilityTest(engine);
     ComputeDemandOnLoad(engine);
+    if (engine.sheet.window.visible) RefreshSheetPage(engine);
     return loaded;
 }
 

@@ -54,6 +54,15 @@ inline void DoubleClickLine(QListWidget* list, int row) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
+// Picks the line with this text in a selection dialog and confirms it.
+template <typename Dialog> void ChooseLine(Dialog* dialog, const QString& text) {
+    auto* list = Child<QListWidget>(dialog, "ListBox1");
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty()) qFatal("no line %s", qPrintable(text));
+    ClickLine(list, list->row(found.front()));
+    Click(Child(dialog, "BOK"));
+}
+
 // The message box button with this text.
 inline void ClickBoxButton(QMessageBox* box, const QString& text) {
     for (QAbstractButton* button : box->buttons()) {

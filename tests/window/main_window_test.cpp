@@ -58,14 +58,6 @@ void AnswerGroupChoice() {
     });
 }
 
-void ChooseLine(TFormSelFrmD* dialog, const QString& text) {
-    auto* list = Child<QListWidget>(dialog, "ListBox1");
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    if (found.isEmpty()) qFatal("no line %s", qPrintable(text));
-    ClickLine(list, list->row(found.front()));
-    Click(Child(dialog, "BOK"));
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
