@@ -1,42 +1,22 @@
 // Loading and testing every school of a demo office of 450 schools, as the data test does.
-#include "data/demo/demo_office.h"
+#include "bench_office.h"
 #include "data/school_groups.h"
 #include "evaluation/completeness_check.h"
 #include "output/codepage.h"
-#include "shell/program_start.h"
 #include "shell/school_loading.h"
 #include "shell/scripted_ui.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <random>
 
 namespace {
 
-const std::filesystem::path& DemoOffice() {
-    static const std::filesystem::path dir = [] {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("tev-bench-" + std::to_string(std::random_device{}()));
-        tev::DemoOptions options;
-        options.firstYear = 116;
-        options.lastYear = 116;
-        tev::WriteDemoOffice(path, options);
-        return path;
-    }();
-    return dir;
-}
-
 struct StartedEngine {
     tev::ScriptedUi ui;
-    tev::Engine engine{ui, DemoOffice()};
+    tev::Engine engine{ui, tev::bench::DemoOffice()};
 
     StartedEngine() {
         ui.SetStandingAnswer(tev::Win("Schul-Gruppe wählen"), tev::SchoolGroupEntry("  "));
-        tev::StartInputs inputs;
-        inputs.parameters = {DemoOffice().string()};
-        inputs.today = {2016, 11, 20};
-        tev::ProcessStart(engine, inputs);
-        tev::FormCreate(engine, inputs);
+        tev::bench::StartOnDemoOffice(engine);
     }
 };
 
@@ -65,7 +45,7 @@ void LoadOneSchool(benchmark::State& state) {
 BENCHMARK(LoadOneSchool)->Unit(benchmark::kMicrosecond);
 
 void StartUpOnTheDemoOffice(benchmark::State& state) {
-    DemoOffice();
+    tev::bench::DemoOffice();
     for (auto _ : state) {
         StartedEngine started;
         benchmark::DoNotOptimize(started.engine.schoolList.lines.size());
@@ -79,7 +59,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ignored;
-    std::filesystem::remove_all(DemoOffice(), ignored);
+    tev::bench::RemoveDemoOffice();
     return 0;
 }
