@@ -2,10 +2,10 @@
 
 #include "output/pdf_font_metrics.h"
 #include "output/text_routines.h"
+#include "shell/durable_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 
 namespace tev {
 namespace {
@@ -61,14 +61,16 @@ void PdfCanvas::EndDocument() {
     if (!inDocument_) return;
     inDocument_ = false;
     const std::filesystem::path path = files_.Current();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << PdfDocumentBytes(title_, pages_);
-    out.close();
+    // An earlier printout under the name stays whole unless the new one is complete.
+    DurableFile out(RealDisk(), path.string());
+    const bool written =
+        ReplaceRefusal(path.string()).empty() && out.Begin(ReplacementMode(path.string())) &&
+        out.Write(PdfDocumentBytes(title_, pages_)) && out.Finish() && out.Commit();
     pages_.clear();
-    if (out.fail()) {
-        failed_ = true;
-    } else {
+    if (written) {
         written_.push_back(path);
+    } else {
+        failed_ = true;
     }
 }
 

@@ -165,6 +165,16 @@ TEST_F(PdfTest, AnUnwritableFileIsReported) {
     pdf.EndDocument();
     EXPECT_TRUE(pdf.failed());
     EXPECT_TRUE(pdf.writtenFiles().empty());
+
+    // A write-protected printout of an earlier run is neither replaced nor reported as written.
+    WriteFile(file, "geschützt");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    PdfCanvas named(file);
+    named.BeginDocument("b", PageOrientation::Portrait);
+    named.EndDocument();
+    EXPECT_TRUE(named.failed());
+    EXPECT_EQ(ReadFile(file), "geschützt");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_all);
 }
 
 } // namespace
