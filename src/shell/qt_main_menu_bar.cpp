@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace tev {
 namespace {
@@ -25,29 +27,44 @@ bool AltKey(QChar c) {
     return c.unicode() < 128 && c.isLetterOrNumber();
 }
 
-// The caption with "&" before the letter that Alt will take: the first letter, else the first
-// letter of a later word, else any letter or digit that no earlier caption of the same menu
-// took. `used` collects the letters taken.
-QString WithAltKey(const QString& caption, QString& used) {
-    auto freeAt = [&](qsizetype i) {
-        return AltKey(caption[i]) && !used.contains(caption[i].toLower());
+using Captions = std::vector<std::pair<QAction*, QString>>;
+
+// Puts "&" before the letter Alt takes in each caption of one menu: first every caption's first
+// letter while still free (so that "Info" keeps its "I" even after "Diverses"), then the first
+// letter of a later word, then any letter or digit.
+void AssignAltKeys(const Captions& captions) {
+    QString used;
+    std::vector<qsizetype> chosen(captions.size(), -1);
+    auto tryTake = [&](size_t n, qsizetype i) {
+        const QChar c = captions[n].second[i];
+        if (!AltKey(c) || used.contains(c.toLower())) return false;
+        chosen[n] = i;
+        used += c.toLower();
+        return true;
     };
-    qsizetype chosen = -1;
-    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
-        const bool wordStart = i == 0 || !caption[i - 1].isLetterOrNumber();
-        if (wordStart && freeAt(i)) chosen = i;
+    for (size_t n = 0; n < captions.size(); ++n) {
+        if (!captions[n].second.isEmpty()) tryTake(n, 0);
     }
-    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
-        if (freeAt(i)) chosen = i;
+    for (size_t n = 0; n < captions.size(); ++n) {
+        const QString& caption = captions[n].second;
+        for (qsizetype i = 1; i < caption.size() && chosen[n] < 0; ++i) {
+            if (!caption[i - 1].isLetterOrNumber()) tryTake(n, i);
+        }
     }
-    QString text;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (i == chosen) text += '&';
-        text += caption[i];
-        if (caption[i] == '&') text += '&';
+    for (size_t n = 0; n < captions.size(); ++n) {
+        for (qsizetype i = 0; i < captions[n].second.size() && chosen[n] < 0; ++i)
+            tryTake(n, i);
     }
-    if (chosen >= 0) used += caption[chosen].toLower();
-    return text;
+    for (size_t n = 0; n < captions.size(); ++n) {
+        const QString& caption = captions[n].second;
+        QString text;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            if (i == chosen[n]) text += '&';
+            text += caption[i];
+            if (caption[i] == '&') text += '&';
+        }
+        captions[n].first->setText(text);
+    }
 }
 
 const char* HintOf(const std::string& handler) {
@@ -79,23 +96,25 @@ QMenu* TFormTEV1::TopMenu(const std::string& caption) const {
 }
 
 void TFormTEV1::BuildMenus() {
-    QString barKeys;
-    std::map<std::string, QString> menuKeys;
+    Captions bar;
+    std::map<std::string, Captions> menus;
     for (const MenuEntry& entry : MainMenu()) {
         const size_t slash = entry.path.find('/');
         QAction* action = nullptr;
         if (slash == std::string::npos) {
-            action = menuBar()->addAction(WithAltKey(ShownText(entry.path), barKeys));
+            action = menuBar()->addAction(QString());
+            bar.emplace_back(action, ShownText(entry.path));
         } else {
             const std::string top = entry.path.substr(0, slash);
             QMenu*& menu = topMenus_[top];
             if (!menu) {
-                menu = menuBar()->addMenu(WithAltKey(ShownText(top), barKeys));
+                menu = menuBar()->addMenu(QString());
                 menu->setObjectName(ShownText(top));
                 menu->setToolTipsVisible(true);
+                bar.emplace_back(menu->menuAction(), ShownText(top));
             }
-            action =
-                menu->addAction(WithAltKey(ShownText(entry.path.substr(slash + 1)), menuKeys[top]));
+            action = menu->addAction(QString());
+            menus[top].emplace_back(action, ShownText(entry.path.substr(slash + 1)));
         }
         action->setObjectName(QString::fromStdString(entry.handler));
         action->setData(ShownText(entry.path));
@@ -107,6 +126,9 @@ void TFormTEV1::BuildMenus() {
         }
         menuActions_.push_back(action);
     }
+    AssignAltKeys(bar);
+    for (const auto& [top, captions] : menus)
+        AssignAltKeys(captions);
 }
 
 void TFormTEV1::RefreshMenus() {

@@ -273,6 +273,16 @@ private slots:
         QTRY_COMPARE(QApplication::activePopupWidget(), window_->TopMenu("Datei"));
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
+        // "Info" keeps its first letter although "Diverses" comes before it.
+        bool informed = false;
+        AnswerNext<QMessageBox>([&informed](QMessageBox* box) {
+            informed = box->windowTitle() == "Info";
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(window_.get(), Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(informed);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QCOMPARE(Action("Datei/Ende")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(Action("Drucken/Ausgabe(rechte Box)")->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_P));
