@@ -104,6 +104,10 @@ void RemoveBenchOffices() {
 
 StartedEngine::StartedEngine(int schools) : engine(ui, BenchOffice(schools)) {
     ui.SetStandingAnswer(Win("Schul-Gruppe wählen"), SchoolGroupEntry("  "));
+    StartOnBenchOffice(engine, schools);
+}
+
+void StartOnBenchOffice(Engine& engine, int schools) {
     StartInputs inputs;
     inputs.parameters = {BenchOffice(schools).string()};
     inputs.today = {2016, 11, 20};

@@ -18,6 +18,10 @@ const std::filesystem::path& BenchOffice(int schools);
 // Removes every office written by this run.
 void RemoveBenchOffices();
 
+// Starts the engine on the office as the programs start, all schools listed. The group
+// question is for `engine`'s own Ui to answer.
+void StartOnBenchOffice(Engine& engine, int schools);
+
 struct StartedEngine {
     explicit StartedEngine(int schools);
     ScriptedUi ui;

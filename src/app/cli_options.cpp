@@ -47,8 +47,8 @@ void DeclareOptions(CLI::App& app, Options& options) {
         ->allow_extra_args(false);
     app.add_flag("--defaults", options.useDefaults, "questions left over take their preset answer");
     app.add_option("--printer", options.printerFile,
-                   "where printing goes: a PDF file (default druck.pdf; further documents of "
-                   "one run get -2, -3, ...)")
+                   "where printing goes: a PDF file, overwritten (further documents of one run "
+                   "get -2, -3, ...); default druck.pdf, numbered on past the files that exist")
         ->type_name("FILE");
     app.add_option("--school", options.school,
                    "select this school (six-digit number) in the list and load it, as a "

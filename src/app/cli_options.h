@@ -17,7 +17,9 @@ struct Options {
     int sortIndex = 2;
     std::vector<std::string> answers; // UTF-8, as typed
     bool useDefaults = false;
-    std::string printerFile = "druck.pdf";
+    // Named: the run's documents go to exactly this file and its numbered names. Not named:
+    // to "druck.pdf", "druck-2.pdf", ... past the files an earlier run left.
+    std::optional<std::string> printerFile;
     std::optional<std::string> school; // loaded before the command runs
     std::optional<int> kind;           // the summary's display kind 0..14
 };

@@ -30,7 +30,8 @@ Session::Session(const Options& options) {
     });
 
     engine = std::make_unique<Engine>(ui, std::filesystem::current_path());
-    engine->printer = std::make_unique<PdfCanvas>(options.printerFile);
+    engine->printer = std::make_unique<PdfCanvas>(options.printerFile.value_or("druck.pdf"),
+                                                  !options.printerFile.has_value());
     StartInputs inputs;
     if (options.dataDirectory) inputs.parameters.push_back(*options.dataDirectory);
     inputs.usw = FileServices::EnvironmentValue("usw");
@@ -63,8 +64,8 @@ bool FinishPrinting(Session& session) {
     if (!pdf) return true;
     if (pdf->InDocument()) pdf->EndDocument();
     if (!pdf->failed()) return true;
-    std::cerr << "tev-cli: the PDF file could not be written: " << pdf->DocumentPath(1).string()
-              << '\n';
+    std::cerr << "tev-cli: the PDF file could not be written: "
+              << pdf->CurrentDocumentPath().string() << '\n';
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "data/school_search.h"
 
 #include "output/codepage.h"
+#include "output/text_routines.h"
 #include "shell/line_reader.h"
 #include "shell/school_loading.h"
 #include "shell/school_selection.h"
@@ -10,13 +11,23 @@
 namespace tev {
 namespace {
 
+// The lists hold the DOS code page of the name files, the typed text the program's: a line
+// matches the text in either.
+struct TypedSearch {
+    std::string typed;
+    std::string dos;
+    bool In(const std::string& line) const {
+        return line.find(typed) != std::string::npos || line.find(dos) != std::string::npos;
+    }
+};
+
 std::string HitLine(int index, const std::string& directory, const std::string& line) {
     char number[16];
     std::snprintf(number, sizeof number, "%3d", index);
     return number + directory + " " + line;
 }
 
-std::vector<std::string> SearchOldNameLists(Engine& engine, const std::string& text) {
+std::vector<std::string> SearchOldNameLists(Engine& engine, const TypedSearch& text) {
     std::vector<std::string> found;
     for (char district : kDistrictLetters) {
         const std::string file = DistrictNameListFile(engine, district);
@@ -26,8 +37,7 @@ std::vector<std::string> SearchOldNameLists(Engine& engine, const std::string& t
         LineReader reader(in);
         std::string line;
         for (int index = 0; reader.Next(line) && found.size() < kMaxListFileLines; ++index) {
-            if (line.find(text) != std::string::npos)
-                found.push_back(HitLine(index, directory, line));
+            if (text.In(line)) found.push_back(HitLine(index, directory, line));
         }
     }
     return found;
@@ -47,12 +57,12 @@ void SearchSchool(Engine& engine) {
     question.prompt = "Name oder Nr";
     question.width = 30;
     if (!engine.ui().AskText(question)) return;
-    const std::string& text = question.value;
+    const TypedSearch text{question.value, ToOemText(question.value)};
     const auto& lines = engine.schoolList.lines;
     std::vector<std::string> hits;
     std::vector<int> hitIndexes;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find(text) == std::string::npos) continue;
+        if (!text.In(lines[i])) continue;
         hits.push_back(HitLine(static_cast<int>(i), engine.work.tevDir, lines[i]));
         hitIndexes.push_back(static_cast<int>(i));
     }

@@ -15,11 +15,17 @@ constexpr int kMessageLimitShort = 3;
 constexpr int kMessageLimitLong = 100;
 constexpr size_t kShortNameBlock = 215; // column 216, 0-based
 
+constexpr size_t kShortPart = 84; // what "Fehl" keeps of a full-form list line
+
 DataTestStatus StatusOfLine(const std::string& line) {
     if (line.empty()) return DataTestStatus::Missing;
     if (line[0] == 'F') return DataTestStatus::Faulty;
     if (line[0] == 'S') return DataTestStatus::Ok;
     return DataTestStatus::Missing;
+}
+
+bool Questions(const std::string& line) {
+    return line.find('?') != std::string::npos;
 }
 
 // Lines of the school list come from the DOS-coded school-name file.
@@ -42,7 +48,8 @@ void ListFindings(Engine& engine, const std::vector<std::string>& findings, int 
 
 void TestOneSchool(Engine& engine, DataTestRun& run, int index, bool loaded) {
     const auto& findings = engine.sheet.findings;
-    const DataTestStatus status = loaded ? ClassifyTestLines(findings) : DataTestStatus::Missing;
+    const TestVerdict verdict = loaded ? JudgeTestLines(findings) : TestVerdict{};
+    const DataTestStatus status = verdict.status;
     if (status != DataTestStatus::Missing && engine.sheet.form1997) ++run.form1997;
     std::string line = engine.schoolList.lines[index];
     line.resize(std::max<size_t>(line.size(), 8), ' ');
@@ -74,7 +81,7 @@ void TestOneSchool(Engine& engine, DataTestRun& run, int index, bool loaded) {
         break;
     case DataTestStatus::Doubtful:
         engine.outputBox.Add(ForDisplay(line));
-        engine.outputBox.Add(ForDisplay(findings.front()));
+        engine.outputBox.Add(ForDisplay(verdict.line));
         break;
     default:
         break;
@@ -91,16 +98,17 @@ const std::vector<std::string>& DataTestTexts() {
     return texts;
 }
 
-DataTestStatus ClassifyTestLines(const std::vector<std::string>& findings) {
-    if (findings.empty()) return DataTestStatus::Missing;
-    const std::string& classified = StatusOfLine(findings.front()) != DataTestStatus::Missing
-                                        ? findings.front()
-                                        : findings.back();
-    const DataTestStatus status = StatusOfLine(classified);
-    if (status == DataTestStatus::Ok && classified.find('?') != std::string::npos) {
-        return DataTestStatus::Doubtful;
-    }
-    return status;
+TestVerdict JudgeTestLines(const std::vector<std::string>& findings) {
+    if (findings.empty()) return {};
+    TestVerdict verdict{StatusOfLine(findings.front()), findings.front()};
+    if (verdict.status == DataTestStatus::Missing)
+        verdict = {StatusOfLine(findings.back()), findings.back()};
+    if (verdict.status != DataTestStatus::Ok) return verdict;
+    // A passed test writes its questions as remarks below the verdict line.
+    if (Questions(verdict.line)) return {DataTestStatus::Doubtful, verdict.line};
+    const auto question = std::find_if(findings.begin(), findings.end(), Questions);
+    if (question != findings.end()) return {DataTestStatus::Doubtful, *question};
+    return verdict;
 }
 
 std::string ZepListFile(const Engine& engine, const std::string& schoolNumber) {
@@ -138,7 +146,8 @@ void Fehl1Click(Engine& engine) {
     for (const auto& line : engine.schoolList.lines) {
         if (line.empty() || line[0] != '\\') continue;
         ++missing;
-        engine.outputBox.Add(line.size() > 100 ? line.substr(0, 84) : line);
+        const bool fullForm = engine.schoolList.lineForm > 100;
+        engine.outputBox.Add(fullForm ? line.substr(0, kShortPart) : line);
     }
     auto& lines = engine.outputBox.lines();
     lines.insert(lines.begin(), "Statistikdaten(\"*" + engine.startup.yearSuffix +

@@ -21,9 +21,16 @@ enum class DataTestStatus {
 // The six 24-character texts of the protocol; their first characters are the marks.
 const std::vector<std::string>& DataTestTexts();
 
-// The status a test list stands for: its first line, or its last when the first says nothing;
-// a passed verdict with a question mark is doubtful.
-DataTestStatus ClassifyTestLines(const std::vector<std::string>& findings);
+// What a test list stands for, and the line that says so.
+struct TestVerdict {
+    DataTestStatus status = DataTestStatus::Missing;
+    std::string line;
+};
+
+// The status of a test list is that of its first line ("F" faulty, "S" passed), or of its last
+// when the first says neither. A passed test with a question mark in its verdict or in a remark
+// below it is doubtful ("?"); the line is the one carrying the question.
+TestVerdict JudgeTestLines(const std::vector<std::string>& findings);
 
 // The ZEP list file of a school for the selected year.
 std::string ZepListFile(const Engine& engine, const std::string& schoolNumber);

@@ -82,7 +82,6 @@ AskTextDialog::AskTextDialog(const TextRequest& request, QWidget* parent) : QDia
     if (mask == " ") {
         mask.clear();
         width = screen.width() - 30;
-        move(screen.left() + 5, y());
     } else {
         const int longest = static_cast<int>(std::max(request.value.size(), request.prompt.size()));
         const int m = std::min({longest, std::abs(request.width), 100});

@@ -2,10 +2,10 @@
 
 #include "output/pdf_font_metrics.h"
 #include "output/text_routines.h"
+#include "shell/durable_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 
 namespace tev {
 namespace {
@@ -30,7 +30,8 @@ bool IsDosFont(const PrintFont& font) {
 
 } // namespace
 
-PdfCanvas::PdfCanvas(std::filesystem::path file) : file_(std::move(file)) {}
+PdfCanvas::PdfCanvas(std::filesystem::path file, bool keepExisting)
+    : files_(std::move(file), keepExisting) {}
 
 PdfCanvas::~PdfCanvas() {
     try {
@@ -40,17 +41,9 @@ PdfCanvas::~PdfCanvas() {
     }
 }
 
-std::filesystem::path PdfCanvas::DocumentPath(int number) const {
-    if (number <= 1) return file_;
-    std::filesystem::path path = file_;
-    const std::string extension = file_.extension().string();
-    path.replace_filename(file_.stem().string() + "-" + std::to_string(number) + extension);
-    return path;
-}
-
 bool PdfCanvas::BeginDocument(const std::string& title, PageOrientation orientation) {
     if (inDocument_) EndDocument();
-    ++documents_;
+    files_.Next();
     inDocument_ = true;
     title_ = title;
     nextLandscape_ = orientation == PageOrientation::Landscape;
@@ -67,15 +60,17 @@ void PdfCanvas::NewPage() {
 void PdfCanvas::EndDocument() {
     if (!inDocument_) return;
     inDocument_ = false;
-    const std::filesystem::path path = DocumentPath(documents_);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << PdfDocumentBytes(title_, pages_);
-    out.close();
+    const std::filesystem::path path = files_.Current();
+    // An earlier printout under the name stays whole unless the new one is complete.
+    DurableFile out(RealDisk(), path.string());
+    const bool written =
+        ReplaceRefusal(path.string()).empty() && out.Begin(ReplacementMode(path.string())) &&
+        out.Write(PdfDocumentBytes(title_, pages_)) && out.Finish() && out.Commit();
     pages_.clear();
-    if (out.fail()) {
-        failed_ = true;
-    } else {
+    if (written) {
         written_.push_back(path);
+    } else {
+        failed_ = true;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The printer of the command line: every document becomes a PDF file of A4 pages in the
 // standard fonts ("Courier New" and the DOS fonts as Courier, "Arial" as Helvetica).
+#include "output/document_files.h"
 #include "output/pdf_writer.h"
 #include "output/print_canvas.h"
 
@@ -13,8 +14,8 @@ namespace tev {
 class PdfCanvas : public PrintCanvas {
 public:
     // The first document goes to `file`, further ones to its name with "-2", "-3", ... before
-    // the extension.
-    explicit PdfCanvas(std::filesystem::path file);
+    // the extension; with keepExisting, past the files that exist already.
+    explicit PdfCanvas(std::filesystem::path file, bool keepExisting = false);
     // A document still open is written.
     ~PdfCanvas() override;
     PdfCanvas(const PdfCanvas&) = delete;
@@ -31,7 +32,9 @@ public:
     int TextWidth(const std::string& text) override;
     void Line(int x1, int y1, int x2, int y2) override;
 
-    std::filesystem::path DocumentPath(int number) const;
+    // The file of the last document begun, and the one the next goes to.
+    const std::filesystem::path& CurrentDocumentPath() const { return files_.Current(); }
+    std::string NextDocumentPath() const override { return files_.Upcoming().string(); }
     const std::vector<std::filesystem::path>& writtenFiles() const { return written_; }
     // True when a file could not be written.
     bool failed() const { return failed_; }
@@ -41,8 +44,7 @@ private:
     // The text as WinAnsi bytes: the DOS fonts' texts are in the DOS code page.
     std::string WinAnsiText(const std::string& text) const;
 
-    std::filesystem::path file_;
-    int documents_ = 0;
+    DocumentFiles files_;
     bool inDocument_ = false;
     bool failed_ = false;
     std::string title_;

@@ -33,6 +33,8 @@ public:
     // Width of a text in the current font, in 0.1 mm.
     virtual int TextWidth(const std::string& text) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    // The file the next document goes to when printing goes to files; empty for a printer.
+    virtual std::string NextDocumentPath() const { return {}; }
 };
 
 } // namespace tev

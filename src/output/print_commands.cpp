@@ -21,6 +21,20 @@ bool GridIsEmpty(const StringGrid& grid) {
 
 } // namespace
 
+void DruckerOptionen1Click(Engine& engine) {
+    auto& messages = engine.services.messages;
+    if (!engine.printer) {
+        messages.ShowInfo("Kein Drucker eingerichtet.");
+        return;
+    }
+    if (engine.ui().ChoosePrinter(*engine.printer)) return;
+    const std::string next = engine.printer->NextDocumentPath();
+    messages.ShowInfo(next.empty() ? Win("Für diesen Drucker gibt es keine Auswahl.")
+                                   : Win("Kein Drucker eingerichtet: gedruckt wird in "
+                                         "PDF-Dateien, als nächstes in ") +
+                                         Win(next));
+}
+
 void bersichtlinkeBox1Click(Engine& engine) {
     PrintListBox(engine, Win("Übersicht Schulen"), engine.schoolList.lines, kSchoolListFontCode);
 }

@@ -5,6 +5,9 @@
 
 namespace tev {
 
+// "Drucken/Drucker-Optionen": the face's printer selection, or where printing goes when
+// there is none (the next PDF file).
+void DruckerOptionen1Click(Engine& engine);
 // "Drucken/Übersicht(linke Box)": the school list under "Übersicht Schulen".
 void bersichtlinkeBox1Click(Engine& engine);
 // "Drucken/Ausgabe(rechte Box)": the output box under "Ausgabe" in font code 35.

@@ -10,12 +10,19 @@ public:
     explicit LineSpacing(int extraPixels, QObject* parent)
         : QStyledItemDelegate(parent), extra_(extraPixels) {}
 
+    // A list of uniform item sizes takes every line's size from one sample line: giving each
+    // the width of the widest keeps long lines whole and the sideways scroll range right.
+    void SetLineWidth(int pixels) { lineWidth_ = pixels; }
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, extra_);
+        QSize size = QStyledItemDelegate::sizeHint(option, index) + QSize(0, extra_);
+        size.setWidth(std::max(size.width(), lineWidth_));
+        return size;
     }
 
 private:
     int extra_;
+    int lineWidth_ = 0;
 };
 
 } // namespace tev

@@ -3,7 +3,6 @@
 #include "output/codepage.h"
 #include "output/qt_texts.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 
@@ -20,7 +19,7 @@ QPageLayout::Orientation QtOrientation(PageOrientation orientation) {
 } // namespace
 
 QtPrinterCanvas::QtPrinterCanvas(const QString& pdfFile)
-    : printer_(QPrinter::HighResolution), pdfFile_(pdfFile) {
+    : printer_(QPrinter::HighResolution), pdfFile_(pdfFile), files_(pdfFile.toStdString(), true) {
     if (PrintsToPdf()) printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setPageSize(QPageSize(QPageSize::A4));
     SetFont(font_);
@@ -30,17 +29,13 @@ QtPrinterCanvas::~QtPrinterCanvas() {
     if (InDocument()) painter_.end();
 }
 
-QString QtPrinterCanvas::DocumentPath(int number) const {
-    if (number <= 1) return pdfFile_;
-    const QFileInfo file(pdfFile_);
-    const QString suffix = file.suffix().isEmpty() ? QString() : "." + file.suffix();
-    return file.path() + "/" + file.completeBaseName() + "-" + QString::number(number) + suffix;
+std::string QtPrinterCanvas::NextDocumentPath() const {
+    return PrintsToPdf() ? files_.Upcoming().string() : std::string();
 }
 
 bool QtPrinterCanvas::BeginDocument(const std::string& title, PageOrientation orientation) {
     if (InDocument()) EndDocument();
-    ++documents_;
-    if (PrintsToPdf()) printer_.setOutputFileName(DocumentPath(documents_));
+    if (PrintsToPdf()) printer_.setOutputFileName(QString::fromStdString(files_.Next().string()));
     printer_.setDocName(ShownText(title));
     printer_.setPageOrientation(QtOrientation(orientation));
     if (!painter_.begin(&printer_)) return false;
@@ -58,7 +53,7 @@ void QtPrinterCanvas::NewPage() {
 void QtPrinterCanvas::EndDocument() {
     if (!InDocument()) return;
     painter_.end();
-    if (done_) done_(PrintsToPdf() ? DocumentPath(documents_) : printer_.printerName());
+    if (done_) done_(PrintsToPdf() ? printer_.outputFileName() : printer_.printerName());
 }
 
 void QtPrinterCanvas::SetOrientation(PageOrientation orientation) {

@@ -1,6 +1,7 @@
 #pragma once
 // The window program's printer: the system printer, or PDF files when the machine has no
 // printer. Positions in 0.1 mm from the top left of the printable area.
+#include "output/document_files.h"
 #include "output/print_canvas.h"
 
 #include <QFont>
@@ -14,7 +15,8 @@ namespace tev {
 class QtPrinterCanvas : public PrintCanvas {
 public:
     // pdfFile empty: the system printer. Otherwise the first document goes to pdfFile and
-    // further ones to its name with "-2", "-3", ... before the extension.
+    // further ones to its name with "-2", "-3", ... before the extension, past the files that
+    // exist already (an earlier run's printouts stay).
     explicit QtPrinterCanvas(const QString& pdfFile = {});
     // A document still open is ended.
     ~QtPrinterCanvas() override;
@@ -23,7 +25,6 @@ public:
 
     QPrinter& printer() { return printer_; }
     bool PrintsToPdf() const { return !pdfFile_.isEmpty(); }
-    QString DocumentPath(int number) const;
     // Told where each finished document went (a file or the printer's name).
     void SetDocumentDone(std::function<void(const QString&)> done) { done_ = std::move(done); }
 
@@ -37,6 +38,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) override;
     void Line(int x1, int y1, int x2, int y2) override;
+    std::string NextDocumentPath() const override;
 
 private:
     QString Shown(const std::string& text) const;
@@ -44,7 +46,7 @@ private:
     QPrinter printer_;
     QPainter painter_;
     QString pdfFile_;
-    int documents_ = 0;
+    DocumentFiles files_;
     PrintFont font_;
     QFont qtFont_;
     std::function<void(const QString&)> done_;

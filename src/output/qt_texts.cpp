@@ -61,4 +61,15 @@ QRect AvailableScreen(const QWidget* widget) {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
 }
 
+void CentreOverParent(QWidget* dialog) {
+    const QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    if (owner && !owner->isVisible()) owner = nullptr;
+    const QRect screen = AvailableScreen(owner ? owner : dialog);
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(owner ? owner->frameGeometry().center() : screen.center());
+    const int left = std::min(frame.left(), screen.right() + 1 - frame.width());
+    const int top = std::min(frame.top(), screen.bottom() + 1 - frame.height());
+    dialog->move(std::max(left, screen.left()), std::max(top, screen.top()));
+}
+
 } // namespace tev

@@ -28,5 +28,7 @@ int PointsAsPixels(int points);
 
 // The available part of the screen the widget is on (or of the main screen).
 QRect AvailableScreen(const QWidget* widget = nullptr);
+// A dialog over the middle of the window it belongs to (or of the screen), kept on the screen.
+void CentreOverParent(QWidget* dialog);
 
 } // namespace tev

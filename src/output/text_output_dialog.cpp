@@ -70,8 +70,6 @@ TFormSelFrmD::TFormSelFrmD(const std::string& title, Engine* engine, QWidget* pa
     SetListFont(kLineDraw);
     resize(std::max(kInitialSize.width(), sizeHint().width()),
            std::max(kInitialSize.height(), sizeHint().height()));
-    const QRect screen = AvailableScreen(this);
-    move(screen.left(), screen.top() + 30);
 }
 
 void TFormSelFrmD::BuildWindow() {
@@ -98,7 +96,14 @@ void TFormSelFrmD::BuildWindow() {
     editLayout->setContentsMargins(2, 2, 2, 2);
     editLayout->addWidget(edit_);
 
+    subject_ = new QLabel(this);
+    subject_->setObjectName("Subject");
+    subject_->setTextFormat(Qt::PlainText);
+    subject_->setWordWrap(true);
+    subject_->hide();
+
     auto* left = new QVBoxLayout;
+    left->addWidget(subject_);
     left->addWidget(list_, 1);
     left->addWidget(editPanel_);
 
@@ -319,9 +324,7 @@ void TFormSelFrmD::FitColumnsToLines(int sizeClass) {
     const int wanted = columns * MinimumColumnWidth() - list_->viewport()->width();
     if (columns > 0 && wanted > 0) {
         const QRect screen = AvailableScreen(this);
-        const int newWidth = std::min(width() + wanted, screen.width() - 20);
-        move(std::max(screen.left(), std::min(x(), screen.right() - newWidth)), y());
-        resize(newWidth, this->height());
+        resize(std::min(width() + wanted, screen.width() - 20), this->height());
         if (layout()) layout()->activate();
     }
     SetColumns(columns);
@@ -350,9 +353,11 @@ void TFormSelFrmD::FitToOptions(int sizeClass) {
     const int listWidth = widest * std::max(columns, 1);
     const int shownRows = columns > 0 ? fittingRows : count;
     const int newWidth = std::clamp(listWidth + kSidePanelWidth + 24, 360, screen.width() - 20);
+    const int subject =
+        subject_->isHidden() ? 0 : subject_->heightForWidth(newWidth - kSidePanelWidth - 24) + 6;
     const int newHeight =
-        std::clamp(shownRows * rowHeight + chrome + 8, sidePanel_->minimumSizeHint().height() + 12,
-                   screen.height() - 60);
+        std::clamp(shownRows * rowHeight + chrome + 8 + subject,
+                   sidePanel_->minimumSizeHint().height() + 12, screen.height() - 60);
     resize(std::max(newWidth, minimumSizeHint().width()), newHeight);
     SetColumns(columns);
 }
@@ -364,6 +369,7 @@ void TFormSelFrmD::showEvent(QShowEvent* event) {
         FitColumnsToLines(fitColumnsFor_);
         fitColumnsFor_ = -1;
     }
+    CentreOverParent(this);
     if (list_->currentItem()) list_->scrollToItem(list_->currentItem());
 }
 
@@ -547,7 +553,15 @@ bool TFormSelFrmD::SelectRange(RangeRequest& request, Engine* engine, QWidget* p
 
 int TFormSelFrmD::ChooseOption(const OptionRequest& request, Engine* engine, QWidget* parent) {
     TFormSelFrmD window(request.caption, engine, parent);
-    window.SetCaption(window.options_.title);
+    // A caption of several lines (the print question: the title and the first lines of what
+    // is printed) keeps its first line as the window's title and shows itself in the window.
+    const std::string& caption = window.options_.title;
+    const size_t lineBreak = caption.find_first_of("\r\n");
+    window.SetCaption(caption.substr(0, lineBreak));
+    if (lineBreak != std::string::npos) {
+        window.subject_->setText(ShownText(caption));
+        window.subject_->show();
+    }
     window.SetListFont(request.mode < 0 ? "Courier New" : kLineDraw);
     window.SetLines(request.options);
     window.SetCurrentLine(request.preset - 1);

@@ -98,6 +98,7 @@ private:
     int chosenLast_ = 1;
 
     QListWidget* list_ = nullptr;
+    QLabel* subject_ = nullptr;
     QFrame* sidePanel_ = nullptr;
     QLabel* stepStrip_ = nullptr;
     QLabel* columnBand_ = nullptr;

@@ -34,4 +34,15 @@ bool ToggleDeveloperModeById(Engine& engine, std::string_view typed) {
     return true;
 }
 
+void InfoClick(Engine& engine) {
+    Ui& ui = engine.ui();
+    if (!ui.ShowInfoEscaped(InfoText())) return;
+    TextRequest id;
+    id.caption = "Info";
+    id.prompt = "ID:";
+    id.password = true;
+    id.width = 20;
+    if (ui.AskText(id)) ToggleDeveloperModeById(engine, id.value);
+}
+
 } // namespace tev

@@ -19,4 +19,7 @@ uint32_t IdChecksum(std::string_view text);
 // toggled and the developer panel and menu follow it. Any other text changes nothing.
 bool ToggleDeveloperModeById(Engine& engine, std::string_view typed);
 
+// Menu "Info": the info box; closed with Escape instead of OK it asks for the identification.
+void InfoClick(Engine& engine);
+
 } // namespace tev

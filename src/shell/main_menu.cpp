@@ -10,6 +10,7 @@
 #include "sheet/sheet_commands.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
+#include "shell/info_box.h"
 #include "shell/window_commands.h"
 
 namespace tev {
@@ -29,7 +30,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Lehrerbedarf", "Lehrerbedarf1Click", Lehrerbedarf1Click, false},
             {"Fehl", "Fehl1Click", Fehl1Click, false},
             {"Testen", "Testen1Click", Testen1Click, false},
-            {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", nullptr, false},
+            {"Drucken/Drucker-Optionen", "DruckerOptionen1Click", DruckerOptionen1Click, false},
             {"Drucken/Obere Tabelle (Auswertung)", "", nullptr, false},
             {"Drucken/Übersicht(linke Box)", "bersichtlinkeBox1Click", bersichtlinkeBox1Click,
              false},
@@ -88,7 +89,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Diverses/Druck umleiten in Datei", "DruckumleiteninDatei1Click",
              DruckumleiteninDatei1Click, false},
             {"Diverses/Rep 9.1", "SBrepair91Click", SBrepair91Click, false},
-            {"Info", "InfoClick", nullptr, false},
+            {"Info", "InfoClick", InfoClick, false},
         };
         std::vector<MenuEntry> entries;
         for (const Row& row : rows) {

@@ -2,14 +2,13 @@
 
 #include "output/print_commands.h"
 #include "output/print_grid.h"
-#include "output/qt_line_spacing.h"
 #include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
 #include "sheet/sheet_window.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/engine.h"
-#include "shell/info_box.h"
 #include "shell/qt_guard.h"
+#include "shell/qt_line_list.h"
 #include "shell/qt_progress_panel.h"
 #include "shell/qt_ui.h"
 #include "shell/school_list_sort.h"
@@ -29,9 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -47,6 +44,12 @@ namespace {
 
 constexpr int kSchoolListFontPixels = 11;
 constexpr int kOutputBoxFontPixels = 13;
+// Below these the lists stop being of use; from 800 x 600 on both stay above them.
+constexpr int kSchoolListMinWidth = 150;
+constexpr int kOutputBoxMinWidth = 220;
+constexpr QSize kClassicSize(1320, 820);
+// What a window manager's frame takes around the window.
+constexpr QSize kFrameAllowance(16, 48);
 constexpr int kUpperTableRowHeight = 18;
 constexpr int kUpperTableDefaultHeight = 220;
 constexpr int kUpperTableWidestColumn = 400;
@@ -103,9 +106,8 @@ TFormTEV1::TFormTEV1(Engine& engine, QtUi& ui, QWidget* parent)
         });
     }
     statusBar(); // created now, so that the first printout does not shift the layout
-    setMinimumSize(900, 620);
-    resize(1320, 820);
     RefreshFromEngine();
+    FitToScreen();
 }
 
 TFormTEV1::~TFormTEV1() {
@@ -117,12 +119,10 @@ TFormTEV1::~TFormTEV1() {
 }
 
 void TFormTEV1::BuildViews() {
-    schoolList_ = new QListWidget;
-    schoolList_->setObjectName("LB");
-    schoolList_->setFont(NamedFont("Courier New", kSchoolListFontPixels));
-    schoolList_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    schoolList_->setUniformItemSizes(true);
-    schoolList_->setItemDelegate(new LineSpacing(3, schoolList_));
+    schoolList_ = new LineList("LB", NamedFont("Courier New", kSchoolListFontPixels), 3);
+    schoolList_->setMinimumWidth(kSchoolListMinWidth);
+    // Its chosen width where there is room; the output box takes what is left over.
+    schoolList_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(schoolList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SchoolListClicked(schoolList_->row(item)); });
     // Keys move the current line as a click does; mouse presses wait for the click.
@@ -133,11 +133,8 @@ void TFormTEV1::BuildViews() {
 
     widthStrip_ = new WidthStrip([this] { RunCommand([this] { ToggleListWidth(engine_); }); });
 
-    outputBox_ = new QListWidget;
-    outputBox_->setObjectName("LB2");
-    outputBox_->setFont(NamedFont("Arial", kOutputBoxFontPixels));
-    outputBox_->setUniformItemSizes(true);
-    outputBox_->setItemDelegate(new LineSpacing(2, outputBox_));
+    outputBox_ = new LineList("LB2", NamedFont("Arial", kOutputBoxFontPixels), 2);
+    outputBox_->setMinimumWidth(kOutputBoxMinWidth);
     connect(outputBox_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = outputBox_->row(item);
         RunCommand([this, row] { LB2DblClick(engine_, row); });
@@ -311,6 +308,15 @@ bool TFormTEV1::RunCommand(const std::function<void()>& command) {
     return done;
 }
 
+void TFormTEV1::FitToScreen() {
+    const QRect screen = AvailableScreen(this);
+    const QSize room = screen.size() - kFrameAllowance;
+    const QSize size = kClassicSize.boundedTo(room).expandedTo(minimumSizeHint());
+    resize(size);
+    move(screen.left() + std::max(0, (screen.width() - size.width()) / 2),
+         screen.top() + std::max(0, (room.height() - size.height()) / 2));
+}
+
 void TFormTEV1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Once the window is laid out the splitter knows its height.
@@ -350,37 +356,6 @@ void TFormTEV1::UpperTableDoubleClicked() {
     RunCommand([this, context] { SGauswDblClick(engine_, context); });
 }
 
-void TFormTEV1::InfoClick() {
-    QMessageBox box(QMessageBox::Information, "Info", ShownText(InfoText()), QMessageBox::Ok, this);
-    // Escape closes the box through a button of its own, so that it can be told from OK.
-    QPushButton* escape = box.addButton(QMessageBox::Cancel);
-    escape->hide();
-    box.setEscapeButton(escape);
-    box.exec();
-    if (box.clickedButton() != escape) return;
-    TextRequest id;
-    id.caption = "Info";
-    id.prompt = "ID:";
-    id.password = true;
-    id.width = 20;
-    if (!ui_.AskText(id)) return;
-    ToggleDeveloperModeById(engine_, id.value);
-}
-
-void TFormTEV1::PrinterOptions() {
-    auto* printer = dynamic_cast<QtPrinterCanvas*>(engine_.printer.get());
-    if (!printer) return;
-    if (printer->PrintsToPdf()) {
-        QMessageBox::information(this, "Drucker-Optionen",
-                                 QString::fromUtf8("Kein Drucker eingerichtet: gedruckt wird in "
-                                                   "PDF-Dateien, zuerst ") +
-                                     printer->DocumentPath(1));
-        return;
-    }
-    QPrintDialog dialog(&printer->printer(), this);
-    dialog.exec();
-}
-
 // Views.
 
 void TFormTEV1::RefreshFromEngine() {
@@ -389,7 +364,7 @@ void TFormTEV1::RefreshFromEngine() {
     setWindowTitle(ShownText(state.caption));
     RefreshSchoolList();
     RefreshOutputBox();
-    schoolList_->setFixedWidth(state.listWidth);
+    schoolList_->SetPreferredWidth(state.listWidth);
     widthButton_->setText(WidthCaption(state.listWidth));
     widthStrip_->setToolTip(WidthCaption(state.listWidth));
     if (QAbstractButton* key = sortKeys_->button(state.sortIndex)) key->setChecked(true);
@@ -418,22 +393,14 @@ void TFormTEV1::RefreshLists() {
 
 void TFormTEV1::RefreshSchoolList() {
     const auto& list = engine_.schoolList;
-    if (list.lines != shownSchoolLines_) {
-        shownSchoolLines_ = list.lines;
-        schoolList_->clear();
-        schoolList_->addItems(ShownLines(list.lines));
-    }
+    schoolList_->ShowLines(list.lines);
     const int index = list.itemIndex < schoolList_->count() ? list.itemIndex : -1;
     if (schoolList_->currentRow() != index) schoolList_->setCurrentRow(index);
     if (index < 0) schoolList_->clearSelection();
 }
 
 void TFormTEV1::RefreshOutputBox() {
-    const auto& lines = engine_.outputBox.lines();
-    if (lines == shownOutputLines_) return;
-    shownOutputLines_ = lines;
-    outputBox_->clear();
-    outputBox_->addItems(ShownLines(lines));
+    outputBox_->ShowLines(engine_.outputBox.lines());
 }
 
 void TFormTEV1::RefreshUpperTable() {

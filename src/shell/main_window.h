@@ -24,6 +24,7 @@ class QTableWidget;
 namespace tev {
 
 struct Engine;
+class LineList;
 class ProgressPanel;
 class QtUi;
 class TFormSt2;
@@ -58,9 +59,8 @@ private:
     QWidget* BuildControlColumn();
     QWidget* BuildDeveloperPanel();
     void BuildMenus();
-    // What the window does itself for a handler the engine has no command for.
-    std::function<void()> WindowHandler(const std::string& handler);
-    bool EntryAvailable(const MenuEntry& entry);
+    // The first size: the classic one where the screen has room for it, else the screen's.
+    void FitToScreen();
 
     // The lists and menus only: what changes during a long run.
     void RefreshLists();
@@ -71,8 +71,6 @@ private:
 
     void SchoolListClicked(int row);
     void UpperTableDoubleClicked();
-    void InfoClick();
-    void PrinterOptions();
 
     Engine& engine_;
     QtUi& ui_;
@@ -83,8 +81,8 @@ private:
     QSplitter* splitter_ = nullptr;
     QFrame* panelTop_ = nullptr;
     QTableWidget* upperTable_ = nullptr;
-    QListWidget* schoolList_ = nullptr;
-    QListWidget* outputBox_ = nullptr;
+    LineList* schoolList_ = nullptr;
+    LineList* outputBox_ = nullptr;
     QFrame* widthStrip_ = nullptr;
     QPushButton* widthButton_ = nullptr;
     QButtonGroup* sortKeys_ = nullptr;
@@ -100,8 +98,6 @@ private:
     std::vector<std::function<void()>> views_;
     std::vector<QAction*> menuActions_;
     std::map<std::string, QMenu*> topMenus_;
-    std::vector<std::string> shownSchoolLines_;
-    std::vector<std::string> shownOutputLines_;
     std::vector<std::vector<std::string>> shownTable_;
     int appliedUpperTableHeight_ = -1;
 };

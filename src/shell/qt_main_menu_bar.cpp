@@ -1,11 +1,15 @@
-// The main window's menus, built from the menu table.
+// The main window's menus, built from the menu table, with a letter for Alt in every caption.
 #include "output/qt_texts.h"
 #include "shell/engine.h"
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace tev {
 namespace {
@@ -19,10 +23,48 @@ std::string TopCaption(const std::string& path) {
     return path.substr(0, path.find('/'));
 }
 
-QString ActionText(const std::string& caption) {
-    QString text = ShownText(caption);
-    text.replace('&', "&&");
-    return text;
+bool AltKey(QChar c) {
+    return c.unicode() < 128 && c.isLetterOrNumber();
+}
+
+using Captions = std::vector<std::pair<QAction*, QString>>;
+
+// Puts "&" before the letter Alt takes in each caption of one menu: first every caption's first
+// letter while still free (so that "Info" keeps its "I" even after "Diverses"), then the first
+// letter of a later word, then any letter or digit.
+void AssignAltKeys(const Captions& captions) {
+    QString used;
+    std::vector<qsizetype> chosen(captions.size(), -1);
+    auto tryTake = [&](size_t n, qsizetype i) {
+        const QChar c = captions[n].second[i];
+        if (!AltKey(c) || used.contains(c.toLower())) return false;
+        chosen[n] = i;
+        used += c.toLower();
+        return true;
+    };
+    for (size_t n = 0; n < captions.size(); ++n) {
+        if (!captions[n].second.isEmpty()) tryTake(n, 0);
+    }
+    for (size_t n = 0; n < captions.size(); ++n) {
+        const QString& caption = captions[n].second;
+        for (qsizetype i = 1; i < caption.size() && chosen[n] < 0; ++i) {
+            if (!caption[i - 1].isLetterOrNumber()) tryTake(n, i);
+        }
+    }
+    for (size_t n = 0; n < captions.size(); ++n) {
+        for (qsizetype i = 0; i < captions[n].second.size() && chosen[n] < 0; ++i)
+            tryTake(n, i);
+    }
+    for (size_t n = 0; n < captions.size(); ++n) {
+        const QString& caption = captions[n].second;
+        QString text;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            if (i == chosen[n]) text += '&';
+            text += caption[i];
+            if (caption[i] == '&') text += '&';
+        }
+        captions[n].first->setText(text);
+    }
 }
 
 const char* HintOf(const std::string& handler) {
@@ -31,17 +73,22 @@ const char* HintOf(const std::string& handler) {
     return "";
 }
 
-} // namespace
-
-std::function<void()> TFormTEV1::WindowHandler(const std::string& handler) {
-    if (handler == "InfoClick") return [this] { InfoClick(); };
-    if (handler == "DruckerOptionen1Click") return [this] { PrinterOptions(); };
+QKeySequence ShortcutOf(const std::string& handler) {
+    if (handler == "Beenden1Click") return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    if (handler == "AusgaberechteBox1Click") return QKeySequence(Qt::CTRL | Qt::Key_P);
     return {};
 }
 
-bool TFormTEV1::EntryAvailable(const MenuEntry& entry) {
-    return entry.command != nullptr || static_cast<bool>(WindowHandler(entry.handler));
+// What a disabled entry says about itself.
+QString WhyDisabled(const MenuEntry& entry, bool blocked) {
+    if (entry.handler.empty())
+        return QString::fromUtf8("Ein Doppelklick auf die obere Tabelle druckt sie.");
+    if (!entry.command) return QString::fromUtf8("Noch nicht verfügbar.");
+    if (blocked) return QString::fromUtf8("Gesperrt, solange eine Schule geladen wird.");
+    return {};
 }
+
+} // namespace
 
 QMenu* TFormTEV1::TopMenu(const std::string& caption) const {
     const auto found = topMenus_.find(caption);
@@ -49,34 +96,39 @@ QMenu* TFormTEV1::TopMenu(const std::string& caption) const {
 }
 
 void TFormTEV1::BuildMenus() {
+    Captions bar;
+    std::map<std::string, Captions> menus;
     for (const MenuEntry& entry : MainMenu()) {
         const size_t slash = entry.path.find('/');
         QAction* action = nullptr;
         if (slash == std::string::npos) {
-            action = menuBar()->addAction(ActionText(entry.path));
+            action = menuBar()->addAction(QString());
+            bar.emplace_back(action, ShownText(entry.path));
         } else {
             const std::string top = entry.path.substr(0, slash);
             QMenu*& menu = topMenus_[top];
             if (!menu) {
-                menu = menuBar()->addMenu(ActionText(top));
+                menu = menuBar()->addMenu(QString());
                 menu->setObjectName(ShownText(top));
                 menu->setToolTipsVisible(true);
+                bar.emplace_back(menu->menuAction(), ShownText(top));
             }
-            action = menu->addAction(ActionText(entry.path.substr(slash + 1)));
+            action = menu->addAction(QString());
+            menus[top].emplace_back(action, ShownText(entry.path.substr(slash + 1)));
         }
         action->setObjectName(QString::fromStdString(entry.handler));
         action->setData(ShownText(entry.path));
-        const QString hint = QString::fromUtf8(HintOf(entry.handler));
-        action->setToolTip(hint.isEmpty() ? action->text() : hint);
-        action->setStatusTip(hint);
-        if (const auto handler = WindowHandler(entry.handler)) {
-            connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
-        } else if (const MenuCommand command = entry.command) {
+        action->setStatusTip(QString::fromUtf8(HintOf(entry.handler)));
+        action->setShortcut(ShortcutOf(entry.handler));
+        if (const MenuCommand command = entry.command) {
             connect(action, &QAction::triggered, this,
                     [this, command] { RunCommand([this, command] { command(engine_); }); });
         }
         menuActions_.push_back(action);
     }
+    AssignAltKeys(bar);
+    for (const auto& [top, captions] : menus)
+        AssignAltKeys(captions);
 }
 
 void TFormTEV1::RefreshMenus() {
@@ -85,10 +137,14 @@ void TFormTEV1::RefreshMenus() {
     const auto& entries = MainMenu();
     for (size_t i = 0; i < entries.size() && i < menuActions_.size(); ++i) {
         const MenuEntry& entry = entries[i];
+        QAction* action = menuActions_[i];
         const std::string top = TopCaption(entry.path);
         const bool blocked = !state.editMenusEnabled && (top == kEditMenu || top == kPrintMenu);
-        menuActions_[i]->setEnabled(EntryAvailable(entry) && !blocked);
-        menuActions_[i]->setVisible(!entry.developerOnly || developer);
+        const QString why = WhyDisabled(entry, blocked);
+        action->setEnabled(why.isEmpty());
+        const QString hint = action->statusTip();
+        action->setToolTip(!why.isEmpty() ? why : hint.isEmpty() ? action->iconText() : hint);
+        action->setVisible(!entry.developerOnly || developer);
     }
     if (QMenu* menu = TopMenu(kDeveloperMenu))
         menu->menuAction()->setVisible(state.developerMenuVisible);

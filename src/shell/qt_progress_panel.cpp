@@ -19,8 +19,10 @@ void PieGauge::SetMaximum(int maximum) {
 }
 
 void PieGauge::SetPosition(int position) {
+    const int shown = Percent();
     position_ = std::clamp(position, 0, maximum_);
-    update();
+    // A long run paints its gauge once a per cent, not once a school.
+    if (Percent() != shown) update();
 }
 
 int PieGauge::Percent() const {

@@ -1,6 +1,7 @@
 #include "shell/qt_ui.h"
 
 #include "output/ask_text_dialog.h"
+#include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
 #include "output/text_output_dialog.h"
 #include "shell/messages.h"
@@ -9,12 +10,15 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace tev {
 namespace {
 
 const char* const kTitle = "TEV";
+// Showing a long run's lists costs far more than a school takes: they follow this often.
+constexpr qint64 kViewRefreshMs = 250;
 constexpr size_t kFatalTextLength = 200;
 
 } // namespace
@@ -28,6 +32,16 @@ void QtUi::ShowInfo(const std::string& text) {
         throw FatalStopError(text.substr(1));
     }
     QMessageBox::information(parent(), kTitle, ShownText(text));
+}
+
+bool QtUi::ShowInfoEscaped(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, "Info", ShownText(text), QMessageBox::Ok, parent());
+    // Escape closes the box through a button of its own, so that it can be told from OK.
+    QPushButton* escape = box.addButton(QMessageBox::Cancel);
+    escape->hide();
+    box.setEscapeButton(escape);
+    box.exec();
+    return box.clickedButton() == escape;
 }
 
 YesNoCancel QtUi::AskYesNoCancel(const std::string& text, bool withCancel) {
@@ -72,12 +86,21 @@ void QtUi::ShowLines(const std::vector<std::string>& lines, const std::string& t
     TFormSelFrmD::ShowLines(lines, title, engine_, parent());
 }
 
+bool QtUi::ChoosePrinter(PrintCanvas& printer) {
+    auto* canvas = dynamic_cast<QtPrinterCanvas*>(&printer);
+    if (!canvas || canvas->PrintsToPdf()) return false;
+    QPrintDialog dialog(&canvas->printer(), parent());
+    dialog.exec();
+    return true;
+}
+
 void QtUi::SetProgressPanel(ProgressPanel* panel) {
     panel_ = panel;
 }
 
 void QtUi::ProgressStart(int maximum) {
     running_ = true;
+    sinceRefresh_.invalidate();
     if (panel_) panel_->Start(maximum);
 }
 
@@ -95,7 +118,11 @@ bool QtUi::ProgressRunning() const {
 }
 
 void QtUi::ProcessMessages() {
-    if (refresh_) refresh_();
+    if (refresh_ && (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kViewRefreshMs)) {
+        refresh_();
+        sinceRefresh_.start();
+    }
+    // The click that stops the run and the gauge's paint come through here after every school.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

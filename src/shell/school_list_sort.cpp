@@ -100,11 +100,15 @@ const std::vector<std::string>& SortKeyCaptions() {
     return captions;
 }
 
-void SortSchoolList(Engine& engine, int index) {
+int SortSchoolList(Engine& engine, int index) {
     if (index >= static_cast<int>(kSortKeys.size())) index = 0;
     if (index >= 0) engine.rememberedSortIndex = index;
     const int key = engine.rememberedSortIndex;
-    auto& lines = engine.schoolList.lines;
+    auto& list = engine.schoolList;
+    auto& lines = list.lines;
+    int followed = list.itemIndex >= 0 && list.itemIndex < static_cast<int>(lines.size())
+                       ? list.itemIndex
+                       : -1;
     if (key > 0) {
         // The key, then the position before sorting: a stable sort by key.
         std::vector<std::pair<std::string, size_t>> order;
@@ -115,20 +119,29 @@ void SortSchoolList(Engine& engine, int index) {
         std::stable_sort(order.begin(), order.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<std::string> sorted;
+        std::vector<size_t> origin;
         sorted.reserve(lines.size());
-        for (const auto& [sortKey, position] : order)
+        origin.reserve(lines.size());
+        for (auto& [sortKey, position] : order) {
             sorted.push_back(std::move(lines[position]));
+            origin.push_back(position);
+        }
         lines = std::move(sorted);
         if (key == kOnePerRegionalNumberKey) {
             for (size_t i = lines.size(); i-- > 1;) {
-                if (KeyOf(lines[i], key, 0) == KeyOf(lines[i - 1], key, 0)) {
-                    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-                }
+                if (order[i].first != order[i - 1].first) continue;
+                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+                origin.erase(origin.begin() + static_cast<std::ptrdiff_t>(i));
             }
-            engine.schoolList.itemIndex = lines.size() > 1 ? 1 : -1;
         }
+        // The selected line moves with its school.
+        const auto at = std::find(origin.begin(), origin.end(), static_cast<size_t>(followed));
+        followed = followed < 0 || at == origin.end() ? -1 : static_cast<int>(at - origin.begin());
+        list.itemIndex = followed;
+        if (key == kOnePerRegionalNumberKey) list.itemIndex = lines.size() > 1 ? 1 : -1;
     }
     RebuildListOrderNumbers(engine);
+    return followed;
 }
 
 } // namespace tev

@@ -51,6 +51,13 @@ void ScriptedUi::ShowInfo(const std::string& text) {
     if (sink_) sink_(text);
 }
 
+bool ScriptedUi::ShowInfoEscaped(const std::string& text) {
+    ShowInfo(text);
+    if (answers_.empty() || !IsCancel(answers_.front())) return false;
+    answers_.pop_front();
+    return true;
+}
+
 YesNoCancel ScriptedUi::AskYesNoCancel(const std::string& text, bool withCancel) {
     std::string answer;
     if (!NextAnswer(text, answer)) return YesNoCancel::Yes;

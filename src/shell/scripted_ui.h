@@ -50,6 +50,8 @@ public:
     void ClearAnswers() { answers_.clear(); }
 
     void ShowInfo(const std::string& text) override;
+    // The answer "abbruch" closes the box with Escape; any other stays for the next question.
+    bool ShowInfoEscaped(const std::string& text) override;
     YesNoCancel AskYesNoCancel(const std::string& text, bool withCancel) override;
     bool SelectRange(RangeRequest& request) override;
     int ChooseOption(const OptionRequest& request) override;

@@ -2,6 +2,7 @@
 
 #include "shell/main_menu.h"
 #include "shell/school_list_sort.h"
+#include "shell/school_loading.h"
 
 namespace tev {
 
@@ -16,7 +17,11 @@ void RGSortClick(Engine& engine, int index) {
         }
     }
     engine.window.sortIndex = index;
-    SortSchoolList(engine, index);
+    // The highlighted line is always the loaded school: a key that selects a line of its own
+    // loads it.
+    const int followed = SortSchoolList(engine, index);
+    if (engine.schoolList.itemIndex >= 0 && engine.schoolList.itemIndex != followed)
+        LBClick(engine);
 }
 
 } // namespace tev

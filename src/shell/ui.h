@@ -7,6 +7,8 @@
 
 namespace tev {
 
+class PrintCanvas;
+
 enum class YesNoCancel { Yes, No, Cancel };
 
 // A range or line choice in the text output window. Lines are 1-based.
@@ -42,6 +44,11 @@ public:
     virtual ~Ui() = default;
 
     virtual void ShowInfo(const std::string& text) = 0;
+    // An information box that tells how it was closed: true for Escape instead of OK.
+    virtual bool ShowInfoEscaped(const std::string& text) {
+        ShowInfo(text);
+        return false;
+    }
     virtual YesNoCancel AskYesNoCancel(const std::string& text, bool withCancel) = 0;
     // False when cancelled.
     virtual bool SelectRange(RangeRequest& request) = 0;
@@ -54,6 +61,8 @@ public:
                                    const std::string& pattern) = 0;
     // Lines shown for information only (the viewer with a close button).
     virtual void ShowLines(const std::vector<std::string>& lines, const std::string& title) = 0;
+    // The printer selection of this face for the printer; false when the face has none for it.
+    virtual bool ChoosePrinter(PrintCanvas& /*printer*/) { return false; }
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.

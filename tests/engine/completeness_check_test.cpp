@@ -1,4 +1,5 @@
 #include "data/data_set_format.h"
+#include "data/school_directory.h"
 #include "data/school_groups.h"
 #include "evaluation/completeness_check.h"
 #include "output/codepage.h"
@@ -6,8 +7,10 @@
 #include "output/text_routines.h"
 #include "plausibility_school.h"
 #include "shell/program_start.h"
+#include "shell/sort_choice.h"
 #include "support/engine_start.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -74,16 +77,17 @@ struct DataTestFixture : ::testing::Test {
 } // namespace
 
 TEST(DataTestClassification, FirstLineOrElseLastLine) {
-    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok"}), DataTestStatus::Ok);
-    EXPECT_EQ(ClassifyTestLines({"Folgende ...", "x"}), DataTestStatus::Faulty);
-    EXPECT_EQ(ClassifyTestLines({"Hinweis", "Schulstatistik-Daten ok"}), DataTestStatus::Ok);
-    EXPECT_EQ(ClassifyTestLines({"Hinweis", "nichts"}), DataTestStatus::Missing);
-    EXPECT_EQ(ClassifyTestLines({}), DataTestStatus::Missing);
-    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok?"}), DataTestStatus::Doubtful);
-    EXPECT_EQ(ClassifyTestLines({"Hinweis", "Schulstatistik-Daten ok ?"}),
+    EXPECT_EQ(JudgeTestLines({"Schulstatistik-Daten ok"}).status, DataTestStatus::Ok);
+    EXPECT_EQ(JudgeTestLines({"Folgende ...", "x"}).status, DataTestStatus::Faulty);
+    EXPECT_EQ(JudgeTestLines({"Hinweis", "Schulstatistik-Daten ok"}).status, DataTestStatus::Ok);
+    EXPECT_EQ(JudgeTestLines({"Hinweis", "nichts"}).status, DataTestStatus::Missing);
+    EXPECT_EQ(JudgeTestLines({}).status, DataTestStatus::Missing);
+    // Passed, with a question in the verdict or in a remark below it.
+    EXPECT_EQ(JudgeTestLines({"Schulstatistik-Daten ok?"}).status, DataTestStatus::Doubtful);
+    EXPECT_EQ(JudgeTestLines({"Schulstatistik-Daten ok", "  1.1 wirklich OS_9j?"}).status,
               DataTestStatus::Doubtful);
-    EXPECT_EQ(ClassifyTestLines({"Schulstatistik-Daten ok", "Hinweis?"}), DataTestStatus::Ok);
-    EXPECT_EQ(ClassifyTestLines({"Folgende ...?"}), DataTestStatus::Faulty);
+    // A question among the findings of a failed test changes nothing.
+    EXPECT_EQ(JudgeTestLines({"Folgende ...", "wirklich 0 ?"}).status, DataTestStatus::Faulty);
 }
 
 TEST_F(DataTestFixture, MarksEverySchoolAndPrintsTheProtocol) {
@@ -145,6 +149,37 @@ TEST_F(DataTestFixture, AClickOnTheGaugeStopsTheRunButKeepsTheProtocol) {
     EXPECT_TRUE(BoxHas("   - Schulstat. fehlerhaft :  0"));
 }
 
+TEST_F(DataTestFixture, SortingAfterAStoppedRunKeepsTheLoadedSchoolSelected) {
+    std::vector<std::string> lines;
+    for (auto [number, name] :
+         {std::pair{"111111", "Zeppelin"}, {"222222", "Kepler"}, {"333333", "Albert"}}) {
+        SchoolNameLine line;
+        line.number = number;
+        line.shortName = name;
+        lines.push_back(line.Text());
+    }
+    WriteFile(temp.path() / "schulnam.dat", DosLines(lines));
+    LoadSchoolDirectory(engine, "  ");
+    ui.StopProgressAfter(1);
+    Answer({"alle", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    ASSERT_EQ(engine.sheet.header.SchoolNumber(), "111111");
+    auto selected = [this] {
+        const auto& list = engine.schoolList;
+        return list.itemIndex < 0 ? std::string() : list.lines[list.itemIndex].substr(2, 6);
+    };
+    EXPECT_EQ(selected(), "111111");
+    RGSortClick(engine, 3); // by short name: Albert, Kepler, Zeppelin
+    EXPECT_EQ(engine.schoolList.lines[2].substr(2, 6), "111111");
+    EXPECT_EQ(selected(), "111111");
+    // One school per regional number selects the second line: it is loaded.
+    RGSortClick(engine, 2);
+    engine.schoolList.lines[1].replace(77, 6, "211111");
+    RGSortClick(engine, 12);
+    EXPECT_EQ(selected(), "222222");
+    EXPECT_EQ(engine.sheet.header.SchoolNumber(), "222222");
+}
+
 TEST_F(DataTestFixture, CancellingTheRangeChangesNothing) {
     Answer({"abbruch"});
     engine.outputBox.Add("bleibt");
@@ -159,6 +194,51 @@ TEST_F(DataTestFixture, FehlListsTheSchoolsWithoutData) {
     ASSERT_EQ(Box().size(), 2u);
     EXPECT_EQ(Box()[0], "Statistikdaten(\"*.16\") fehlen von  1 Schulen");
     EXPECT_EQ(Box()[1].substr(0, 8), "\\0333333");
+}
+
+TEST_F(DataTestFixture, FehlCutsOnlyTheFullLineForm) {
+    std::vector<std::string> lines;
+    for (const char* number : {"111111", "444444"}) {
+        SchoolNameLine line;
+        line.number = number;
+        line.tail = "G8 Ganztag";
+        lines.push_back(line.Text());
+    }
+    WriteFile(temp.path() / "schulnam.dat", DosLines(lines));
+    // Without a district the list line is short (84 + 20 characters): kept whole.
+    LoadSchoolDirectory(engine, "  ");
+    Answer({"abbruch"});
+    Fehl1Click(engine);
+    ASSERT_EQ(Box().size(), 2u);
+    EXPECT_EQ(Box()[1], engine.schoolList.lines[1]);
+    EXPECT_EQ(Box()[1].substr(84), "G8 Ganztag          ");
+    // With a district the whole file line is listed: cut back to the short part.
+    LoadSchoolDirectory(engine, " 1");
+    ASSERT_EQ(engine.schoolList.lines[1].size(), 234u);
+    Answer({"abbruch"});
+    Fehl1Click(engine);
+    ASSERT_EQ(Box().size(), 2u);
+    EXPECT_EQ(Box()[1], engine.schoolList.lines[1].substr(0, 84));
+}
+
+TEST_F(DataTestFixture, APassedTestWithAQuestionMarksTheSchoolIncomplete) {
+    PlausibilitySchool good;
+    good.engine.sheet.header.SetSchoolNumber("111111");
+    good.engine.sheet.header.yearText = "2016/17";
+    good.Grid(31).FillRow(1, "0101;Chor;0;0;0;0"); // working groups answered with zeros
+    WriteFile(temp.path() / "TEV" / "SL111111.16", DataSetText(good));
+    Answer({"alle", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    EXPECT_EQ(engine.schoolList.lines[0].substr(0, 8), "? 111111");
+    // Listed with the questioning line although only faults were asked for.
+    const auto school = std::find_if(Box().begin(), Box().end(), [](const std::string& line) {
+        return line.rfind("? 111111", 0) == 0;
+    });
+    ASSERT_NE(school, Box().end());
+    ASSERT_NE(school + 1, Box().end());
+    EXPECT_EQ(school[1], "  3.1 keine AGs?");
+    EXPECT_TRUE(BoxHas("   + Schulstat. ok         :  0"));
+    EXPECT_TRUE(BoxHas("   ? Schulstat. unvollst.? :  1"));
 }
 
 TEST_F(DataTestFixture, NachForderungPrintsOneLetterPerFaultySchool) {

@@ -128,11 +128,35 @@ TEST_F(PdfTest, FurtherDocumentsGetNumberedNamesAndAnOpenOneIsWrittenAtTheEnd) {
         pdf.BeginDocument("b", PageOrientation::Portrait);
         pdf.EndDocument();
         pdf.BeginDocument("c", PageOrientation::Portrait);
-        EXPECT_EQ(pdf.DocumentPath(3), temp.path() / "druck-3.pdf");
+        EXPECT_EQ(pdf.CurrentDocumentPath(), temp.path() / "druck-3.pdf");
     }
     EXPECT_EQ(CheckWellFormed(ReadFile(file)), 1);
     EXPECT_EQ(CheckWellFormed(ReadFile(temp.path() / "druck-2.pdf")), 1);
     EXPECT_EQ(CheckWellFormed(ReadFile(temp.path() / "druck-3.pdf")), 1);
+}
+
+TEST_F(PdfTest, ANewRunNumbersOnPastTheFilesOfEarlierRunsOrOverwritesANamedFile) {
+    WriteFile(file, "erster Lauf");
+    WriteFile(temp.path() / "druck-2.pdf", "erster Lauf");
+    WriteFile(temp.path() / "druck-4.pdf", "erster Lauf");
+    {
+        PdfCanvas pdf(file, true);
+        EXPECT_EQ(pdf.NextDocumentPath(), (temp.path() / "druck-3.pdf").string());
+        for (const char* title : {"a", "b"}) {
+            pdf.BeginDocument(title, PageOrientation::Portrait);
+            pdf.EndDocument();
+        }
+        EXPECT_EQ(pdf.writtenFiles(),
+                  (std::vector<std::filesystem::path>{temp.path() / "druck-3.pdf",
+                                                      temp.path() / "druck-5.pdf"}));
+    }
+    for (const char* kept : {"druck.pdf", "druck-2.pdf", "druck-4.pdf"})
+        EXPECT_EQ(ReadFile(temp.path() / kept), "erster Lauf") << kept;
+
+    PdfCanvas named(file);
+    named.BeginDocument("c", PageOrientation::Portrait);
+    named.EndDocument();
+    EXPECT_EQ(CheckWellFormed(ReadFile(file)), 1);
 }
 
 TEST_F(PdfTest, AnUnwritableFileIsReported) {
@@ -141,6 +165,16 @@ TEST_F(PdfTest, AnUnwritableFileIsReported) {
     pdf.EndDocument();
     EXPECT_TRUE(pdf.failed());
     EXPECT_TRUE(pdf.writtenFiles().empty());
+
+    // A write-protected printout of an earlier run is neither replaced nor reported as written.
+    WriteFile(file, "geschützt");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    PdfCanvas named(file);
+    named.BeginDocument("b", PageOrientation::Portrait);
+    named.EndDocument();
+    EXPECT_TRUE(named.failed());
+    EXPECT_EQ(ReadFile(file), "geschützt");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_all);
 }
 
 } // namespace

@@ -23,7 +23,8 @@ struct SearchFixture : ::testing::Test {
         std::vector<std::string> lines;
         for (auto [number, name] : {std::pair{"112233", "Schiller-Gym"},
                                     {"112240", "Kepler-Gym"},
-                                    {"112250", "Schickhardt"}}) {
+                                    {"112250", "Schickhardt"},
+                                    {"112260", "M\x94rike-Gym"}}) {
             SchoolNameLine line;
             line.number = number;
             line.shortName = name;
@@ -43,6 +44,13 @@ TEST_F(SearchFixture, OneHitIsLoadedAtOnce) {
     EXPECT_EQ(engine.schoolList.itemIndex, 1);
     EXPECT_EQ(engine.sheet.grids.Find("SG34")->Cells(1, 1), "7");
     EXPECT_FALSE(engine.outputBox.empty());
+}
+
+TEST_F(SearchFixture, UmlautsTypedAsTheListShowsThemAreFound) {
+    // The list holds the school-name file's DOS code page, the user types in the program's.
+    ui.AddAnswer(Win("Mörike"));
+    SearchSchool(engine);
+    EXPECT_EQ(engine.schoolList.itemIndex, 3);
 }
 
 TEST_F(SearchFixture, SeveralHitsArePickedFromAList) {

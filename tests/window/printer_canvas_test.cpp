@@ -49,10 +49,20 @@ private slots:
         QVERIFY(!canvas.InDocument());
         QVERIFY(canvas.BeginDocument("Zweites", PageOrientation::Landscape));
         canvas.EndDocument();
-        QCOMPARE(written, (QStringList{pdf, canvas.DocumentPath(2)}));
-        QVERIFY(canvas.DocumentPath(2).endsWith("druck-2.pdf"));
+        const QString second = QString::fromStdString((temp.path() / "druck-2.pdf").string());
+        QCOMPARE(written, (QStringList{pdf, second}));
         QVERIFY(NonEmptyFile(pdf));
-        QVERIFY(NonEmptyFile(canvas.DocumentPath(2)));
+        QVERIFY(NonEmptyFile(second));
+
+        // The next run continues the numbering: the printouts of this one stay.
+        const auto before = std::filesystem::last_write_time(pdf.toStdString());
+        QtPrinterCanvas nextRun(pdf);
+        QCOMPARE(QString::fromStdString(nextRun.NextDocumentPath()),
+                 QString::fromStdString((temp.path() / "druck-3.pdf").string()));
+        QVERIFY(nextRun.BeginDocument("Dritter", PageOrientation::Portrait));
+        nextRun.EndDocument();
+        QVERIFY(NonEmptyFile(QString::fromStdString((temp.path() / "druck-3.pdf").string())));
+        QCOMPARE(std::filesystem::last_write_time(pdf.toStdString()), before);
     }
 
     void TheEnginePrintsAListThroughIt() {
