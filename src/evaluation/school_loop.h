@@ -24,4 +24,9 @@ std::optional<SchoolRange> ChooseSchoolRange(Engine& engine, const std::string& 
 void ForEachSchool(Engine& engine, const SchoolRange& range,
                    const std::function<void(int index, bool loaded)>& work);
 
+// Loads the schools of the range in turn as ForEachSchool does, until `found` answers true
+// for one; returns that school's list index, or -1 when none did or the gauge was hidden.
+int FindSchool(Engine& engine, const SchoolRange& range,
+               const std::function<bool(int index, bool loaded)>& found);
+
 } // namespace tev
