@@ -45,6 +45,9 @@ struct Sheet {
     // Whether the grids of tables 1.1 and 1.8 show their fixed columns (not for private
     // schools).
     bool pupilTablesFixedCols = true;
+    // The lines last chosen in the sheet's print choice (0: none), kept for the next school.
+    int printFirst = 0;
+    int printLast = 0;
 };
 
 } // namespace tev

@@ -2,7 +2,6 @@
 
 #include "data/data_set_file.h"
 #include "data/demo/demo_office.h"
-#include "output/recording_canvas.h"
 #include "sheet/record_mapping.h"
 #include "shell/school_loading.h"
 #include "shell/school_selection.h"
@@ -39,6 +38,16 @@ std::string DemoSheets::SchoolNumber(int index) const {
 void DemoSheets::Load(int index) {
     SelectListedSchool(*engine_, index);
     LBClick(*engine_);
+}
+
+RecordingCanvas& DemoSheets::NewCanvas() {
+    engine_->printer = std::make_unique<RecordingCanvas>();
+    engine_->print = PrintState{};
+    return canvas();
+}
+
+RecordingCanvas& DemoSheets::canvas() {
+    return dynamic_cast<RecordingCanvas&>(*engine_->printer);
 }
 
 void DemoSheets::Plant(int index, const std::vector<CellText>& cells) {
