@@ -97,9 +97,12 @@ void AddSchool(Engine& engine, const ExtractColumns& columns, StringGrid& sg00) 
 }
 
 void AddNotes(StringGrid& sg00) {
-    sg00.SetRowCount(sg00.RowCount() + 1);
-    sg00.FillRow(sg00.RowCount() - 1,
-                 ";Spalte zus:   Klst.5-11 Sollzahlen, Klst.12+13 Soll=Ist   ");
+    for (const char* note :
+         {";Spalte zus:   Klst.5-11 Sollzahlen, Klst.12+13 Soll=Ist   ",
+          ";Spalte zus2:  Klst.5-11 5->6, 7->8, 9->10 fortführen, Klst.12+13 nach Formel"}) {
+        sg00.SetRowCount(sg00.RowCount() + 1);
+        sg00.FillRow(sg00.RowCount() - 1, Win(note));
+    }
 }
 
 // Refusals say why; true when the request can run.
@@ -140,7 +143,8 @@ bool MakeExtract(Engine& engine, const ExtractRequest& request) {
     if (!area.secondGrid.empty() && !Ask(engine, Win("auch in der 2. Tabelle suchen?")))
         area.secondGrid.clear();
 
-    StringGrid& sg00 = *engine.sheet.grids.Find("SG00");
+    // Loading a school clears the sheet's grids, SG00 among them: the extract grows aside.
+    StringGrid sg00("SG00");
     StartGrid(sg00,
               columns.kind == ExtractKind::FourLineTargets ? Win("Soll9.2/Ist9.1-Aufstellung")
                                                            : title,
@@ -165,6 +169,7 @@ bool MakeExtract(Engine& engine, const ExtractRequest& request) {
         RecomputeExtractSums(sg00);
     }
     if (columns.kind == ExtractKind::FourLineTargets) AddNotes(sg00);
+    *engine.sheet.grids.Find("SG00") = std::move(sg00);
     return true;
 }
 
