@@ -26,22 +26,21 @@ protected:
 
     void SetUp() override { sheets->Load(0); }
 
-    static ExtractRequest HomeRow(const std::string& criterion) {
+    static ExtractRequest Request(const std::string& grid, int col, int row,
+                                  const std::string& criterion) {
         ExtractRequest request;
-        request.grid = "SG34";
-        request.col = 1;
-        request.row = 1;
+        request.grid = grid;
+        request.col = col;
+        request.row = row;
         request.criterion = criterion;
         return request;
     }
-
+    static ExtractRequest HomeRow(const std::string& criterion) {
+        return Request("SG34", 1, 1, criterion);
+    }
     // Row 2 of table 2.1, taken from the schools whose table 3.4 meets the criterion.
     static ExtractRequest GirlsOfSchoolsWithHome(const std::string& criterion) {
-        ExtractRequest request;
-        request.grid = "SG21";
-        request.col = 1;
-        request.row = 2;
-        request.criterion = criterion;
+        ExtractRequest request = Request("SG21", 1, 2, criterion);
         request.area = SearchArea{"SG34", 1, 1, 1, 1, ""};
         return request;
     }
