@@ -136,7 +136,7 @@ bool MakeExtract(Engine& engine, const ExtractRequest& request) {
     ExtractColumns columns;
     if (!ChooseColumns(engine, request, engine.sheet, columns)) return false;
     const std::string title = Title(request, engine.sheet);
-    const auto range = ChooseSchoolRange(engine, title + "   zusammenfassen für: ");
+    const auto range = ChooseSchoolRange(engine, title + Win("   zusammenfassen für: "));
     if (!range) return false;
     SearchArea area = request.area.value_or(
         SearchArea{request.grid, request.col, request.row, request.col, request.row, ""});

@@ -7,7 +7,7 @@
 namespace tev {
 
 void TabellenfrmehrereSchulen1Click(Engine& engine) {
-    const auto range = ChooseSchoolRange(engine, "Schulbogen(Tabellen) drucken für ");
+    const auto range = ChooseSchoolRange(engine, Win("Schulbogen(Tabellen) drucken für "));
     if (!range) return;
     engine.outputBox.lines().clear();
     // One document for the whole range.

@@ -57,6 +57,8 @@ TEST_F(SheetExtractTest, TakesTheRowOfEverySchoolTheSearchStopsAtAndSumsThem) {
     for (const char* answer : {"nein", "ja", "alle"}) // short report, together, range
         sheets->ui().AddAnswer(answer);
     ASSERT_TRUE(MakeExtract(sheets->engine(), GirlsOfSchoolsWithHome(">0")));
+    const std::string& rangeTitle = sheets->ui().questions().back();
+    EXPECT_EQ(rangeTitle.substr(rangeTitle.size() - 23), Win("   zusammenfassen für: "));
     ASSERT_EQ(sg00().RowCount(), 4) << "title, two schools, the sum";
     EXPECT_EQ(sg00().Cells(0, 0).rfind("Auszug  2.1 Zeile  2", 0), 0u) << sg00().Cells(0, 0);
     EXPECT_EQ(Cell(1, 0), "Schul-Nr");

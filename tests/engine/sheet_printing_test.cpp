@@ -204,7 +204,8 @@ TEST_F(SheetPrintingTest, SeveralSchoolsGoIntoOneDocumentWithOneChoice) {
     sheets->ui().AddAnswer("2");
     const size_t questions = sheets->ui().questions().size();
     TabellenfrmehrereSchulen1Click(engine());
-    EXPECT_EQ(sheets->ui().questions().size(), questions + 2);
+    ASSERT_EQ(sheets->ui().questions().size(), questions + 2);
+    EXPECT_EQ(sheets->ui().questions()[questions], Win("Schulbogen(Tabellen) drucken für "));
     EXPECT_EQ(sheets->canvas().documents(), 1);
     const auto& out = engine().outputBox.lines();
     ASSERT_EQ(out.size(), 3u);
