@@ -79,9 +79,14 @@ bool PlaceBlock(Engine& engine, SheetPrintJob& job, int height) {
     return engine.printer->InDocument();
 }
 
+// Long table titles are cut at the right margin rather than run off the page.
 void PrintHeading(Engine& engine, const std::string& text) {
     SetFont(*engine.printer, "Arial", 40, true);
-    engine.printer->TextOut(kLeftMargin, engine.print.cursor, text);
+    const int usable = engine.print.landscape ? kLandscapeUsable : kPortraitUsable;
+    std::string shown = text;
+    while (shown.size() > 1 && engine.printer->TextWidth(shown) > usable)
+        shown.pop_back();
+    engine.printer->TextOut(kLeftMargin, engine.print.cursor, shown);
     engine.print.cursor += kHeadingHeight;
 }
 

@@ -241,7 +241,8 @@ constexpr int kHoursCols92 = 28; // columns 1..28 of 9.2
 } // namespace
 
 std::string FormLine(const std::vector<int>& widths, const std::vector<std::string>& fields) {
-    if (fields.size() == 1 && fields.front().size() > static_cast<size_t>(std::abs(widths[0])))
+    if (fields.size() == 1 && !widths.empty() &&
+        fields.front().size() > static_cast<size_t>(std::abs(widths[0])))
         return TrimRight(fields.front()); // a heading running over the fields
     std::string line;
     for (size_t i = 0; i < fields.size() && i < widths.size(); ++i)
