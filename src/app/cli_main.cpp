@@ -2,10 +2,13 @@
 #include "app/cli_commands.h"
 #include "app/cli_demand.h"
 #include "app/cli_demo.h"
+#include "app/cli_extract.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
+#include "app/cli_print_sheet.h"
 #include "app/cli_registry.h"
 #include "app/cli_school.h"
+#include "app/cli_search.h"
 #include "app/cli_session.h"
 #include "app/cli_sheet.h"
 #include "output/codepage.h"
@@ -45,6 +48,9 @@ int main(int argc, char** argv) {
     cli::AddListAndMenuCommands(registry);
     cli::AddSheetCommands(registry);
     cli::AddPlausiCommand(registry);
+    cli::AddSearchCommand(registry);
+    cli::AddExtractCommand(registry);
+    cli::AddPrintSheetCommand(registry);
     cli::AddDemoCommand(registry);
     cli::AddDemandCommand(registry);
 

@@ -1,5 +1,6 @@
 #include "app/cli_sheet.h"
 
+#include "app/cli_cells.h"
 #include "app/cli_school.h"
 #include "data/data_set_file.h"
 #include "data/data_set_format.h"
@@ -9,25 +10,12 @@
 #include "shell/school_selection.h"
 
 #include <algorithm>
-#include <charconv>
 #include <iostream>
 #include <memory>
 #include <sstream>
 
 namespace tev::cli {
 namespace {
-
-// "2.1" names the grid SG21.
-std::string GridOfTable(const std::string& table) {
-    if (table.size() != 3 || table[1] != '.') throw UsageError{"no table \"" + table + "\""};
-    return "SG" + table.substr(0, 1) + table.substr(2, 1);
-}
-
-StringGrid& FindGrid(Session& session, const std::string& table) {
-    StringGrid* grid = session.engine->sheet.grids.Find(GridOfTable(table));
-    if (!grid) throw UsageError{"no table \"" + table + "\""};
-    return *grid;
-}
 
 void PrintBlock(Session& session, const StringGrid& grid) {
     std::ostringstream block;
@@ -43,15 +31,6 @@ void PrintBlock(Session& session, const StringGrid& grid) {
             line += c;
         }
     }
-}
-
-int ReadCellNumber(const std::string& text, const char* what) {
-    int value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || ptr != text.data() + text.size() || value < 0) {
-        throw UsageError{std::string(what) + " must be a number, not \"" + text + "\""};
-    }
-    return value;
 }
 
 struct SheetArgs {
@@ -90,10 +69,7 @@ int EditCommand(Session& session, const EditArgs& args) {
         StringGrid& grid = FindGrid(session, args.edits[i]);
         const int col = ReadCellNumber(args.edits[i + 1], "COL");
         const int row = ReadCellNumber(args.edits[i + 2], "ROW");
-        if (col >= grid.ColCount() || row >= grid.RowCount()) {
-            throw UsageError{"cell (" + args.edits[i + 1] + "," + args.edits[i + 2] +
-                             ") is outside table " + args.edits[i]};
-        }
+        CheckCell(grid, args.edits[i], col, row);
         OnCellEdited(engine.sheet, grid, col, row, EngineTextFromUtf8(args.edits[i + 3]));
         if (std::find(edited.begin(), edited.end(), &grid) == edited.end()) edited.push_back(&grid);
     }

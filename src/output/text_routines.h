@@ -65,6 +65,10 @@ std::string TrimRight(std::string_view text);
 std::string Trim(std::string_view text);
 // Cuts or fills with blanks to exactly width characters.
 std::string PadRight(std::string_view text, int width);
+// A field of a fixed-width text line: a positive width pads with blanks on the right, a
+// negative one on the left (right-aligned); a longer text first loses its leading blanks and
+// is then cut to the width.
+std::string FitText(std::string_view text, int width);
 int ClampInt(int low, int value, int high);
 int CountOccurrences(std::string_view text, std::string_view find);
 

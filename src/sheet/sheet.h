@@ -48,6 +48,9 @@ struct Sheet {
     bool pupilTablesFixedCols = true;
     // What the sheet window shows.
     SheetWindowState window;
+    // The lines last chosen in the sheet's print choice (0: none), kept for the next school.
+    int printFirst = 0;
+    int printLast = 0;
 };
 
 } // namespace tev

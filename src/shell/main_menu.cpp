@@ -8,6 +8,7 @@
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
+#include "sheet/sheet_printing.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
 #include "shell/info_box.h"
@@ -37,8 +38,8 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Drucken/Ausgabe(rechte Box)", "AusgaberechteBox1Click", AusgaberechteBox1Click,
              false},
             {"Drucken/NachForderung", "NachForderung1Click", NachForderung1Click, false},
-            {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click", nullptr,
-             false},
+            {"Drucken/Tabellen für mehrere Schulen", "TabellenfrmehrereSchulen1Click",
+             TabellenfrmehrereSchulen1Click, false},
             {"Drucken/Obere Tabelle (Auswertung) -> *.csv", "ObereTabelleAuswertungcsv1Click",
              ObereTabelleAuswertungcsv1Click, false},
             {"Kurzbericht/Schülerzahlen ( Kurzberichtauswertung!!! )",

@@ -41,6 +41,16 @@ void DemoSheets::Load(int index) {
     LBClick(*engine_);
 }
 
+RecordingCanvas& DemoSheets::NewCanvas() {
+    engine_->printer = std::make_unique<RecordingCanvas>();
+    engine_->print = PrintState{};
+    return canvas();
+}
+
+RecordingCanvas& DemoSheets::canvas() {
+    return dynamic_cast<RecordingCanvas&>(*engine_->printer);
+}
+
 void DemoSheets::Plant(int index, const std::vector<CellText>& cells) {
     Load(index);
     for (const CellText& cell : cells) {

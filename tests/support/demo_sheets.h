@@ -1,6 +1,7 @@
 #pragma once
 // A small demo office started for one school year, whose schools' cells the tests can set
 // and save as a user would in the sheet.
+#include "output/recording_canvas.h"
 #include "shell/engine.h"
 #include "shell/scripted_ui.h"
 #include "support/test_support.h"
@@ -34,6 +35,10 @@ public:
     void Plant(int index, const std::vector<CellText>& cells);
     // Loads the school as a click does.
     void Load(int index);
+
+    // The printer: a fresh recording for every call.
+    RecordingCanvas& NewCanvas();
+    RecordingCanvas& canvas();
 
 private:
     TempDir temp_;

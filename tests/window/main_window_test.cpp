@@ -1,6 +1,6 @@
 // The main window on a small office made by the test: start-up through the real group
 // choice, sorting, loading a school, the menus, the info box, the upper table, the school
-// year button and the gauge.
+// year button, the gauge and the sheet print over several schools.
 #include "data/school_groups.h"
 #include "dialog_answers.h"
 #include "output/ask_text_dialog.h"
@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -487,6 +488,35 @@ private slots:
         QTest::mouseClick(panel, Qt::LeftButton);
         QVERIFY(!ui_->ProgressRunning());
         QVERIFY(panel->isHidden());
+    }
+
+    void TablesForSeveralSchoolsPrintEachSchoolIntoOnePdf() {
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString("Schulbogen(Tabellen) drucken für "));
+            AnswerNext<TFormSelFrmD>([](TFormSelFrmD* choice) {
+                QCOMPARE(choice->windowTitle(), QString("Schulbogen(Tabellen) drucken"));
+                ChooseLine(choice, "4 (4.1 - 4.4)");
+            });
+            Click(Child(dialog, "Balle"));
+        });
+        Action("Drucken/Tabellen für mehrere Schulen")->trigger();
+        int printed = 0;
+        for (int i = 0; i < OutputBox()->count(); ++i)
+            printed += OutputBox()->item(i)->text().endsWith(":   gedruckt");
+        QVERIFY(printed >= 2);
+        QVERIFY(!engine_->printer->InDocument());
+        const auto pdf = temp_->path() / "druck.pdf";
+        QVERIFY(std::filesystem::exists(pdf));
+        QVERIFY(!std::filesystem::exists(temp_->path() / "druck-2.pdf"));
+        const auto text = temp_->path() / "druck.txt";
+        const std::string command =
+            "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
+        QCOMPARE(std::system(command.c_str()), 0);
+        const QString printedText = QString::fromUtf8(ReadFile(text)).simplified();
+        QVERIFY(printedText.contains("Statistik 2016/17 Zeppelin-Gym"));
+        QVERIFY(printedText.contains("Statistik 2016/17 Bismarck"));
+        QVERIFY(printedText.contains(
+            QString::fromUtf8("4.3 Inklusiv beschulte Schüler..... hat keine Zahlen > 0")));
     }
 };
 
