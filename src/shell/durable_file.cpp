@@ -1,5 +1,7 @@
 #include "shell/durable_file.h"
 
+#include "output/codepage.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -75,7 +77,7 @@ bool DurableFile::Finish() {
         errno = syncError;
         return Fail("auf die Platte bringen");
     }
-    if (!closed) return Fail("schließen");
+    if (!closed) return Fail("schlie\xDF" "en"); // CP1252, as every message
     return true;
 }
 
@@ -118,7 +120,7 @@ FileBytes ReadWholeFile(DiskCalls& disk, const std::string& path, size_t maxByte
             break;
         }
         if (result.bytes.size() + static_cast<size_t>(got) > maxBytes) {
-            result.problem = "größer als " + std::to_string(maxBytes) + " Bytes";
+            result.problem = Win("größer als ") + std::to_string(maxBytes) + " Bytes";
             break;
         }
         result.bytes.append(block, static_cast<size_t>(got));
@@ -144,7 +146,7 @@ std::string ReplaceRefusal(const std::string& path) {
     // A file nobody may write is write-protected, also for an administrator, as on the
     // office's Windows drives.
     if ((info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
-        return "ist schreibgeschützt";
+        return Win("ist schreibgeschützt");
     return {};
 }
 
