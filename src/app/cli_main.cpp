@@ -1,6 +1,7 @@
 // tev-cli: every report of the program without a window.
 #include "app/cli_commands.h"
 #include "app/cli_demo.h"
+#include "app/cli_grid.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
 #include "app/cli_registry.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     cli::AddSheetCommands(registry);
     cli::AddPlausiCommand(registry);
     cli::AddDemoCommand(registry);
+    cli::AddGridCommand(registry);
 
     try {
         app.parse(argc, argv);

@@ -25,6 +25,19 @@ std::string Silent(std::string_view name) {
 
 } // namespace
 
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".$$$";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close(); // a failed open, write or close all leave the fail bit
+    const bool written = !out.fail();
+    std::error_code ec;
+    if (written) std::filesystem::rename(temporary, path, ec);
+    if (written && !ec) return true;
+    std::filesystem::remove(temporary, ec);
+    return false;
+}
+
 bool FileServices::OpenForReading(std::string_view name, std::ifstream& in) {
     const ResolvedFileName file = ApplyFileNameRules(name);
     in.close();
@@ -55,6 +68,16 @@ bool FileServices::CreateForWriting(std::string_view name, std::ofstream& out) {
 
 bool FileServices::OpenForAppending(std::string_view name, std::ofstream& out) {
     return OpenForOutput(name, out, std::ios::app);
+}
+
+bool FileServices::WriteReplacing(std::string_view name, std::string_view bytes) {
+    const ResolvedFileName file = ApplyFileNameRules(name);
+    std::error_code ec;
+    if (!file.path.empty() && !std::filesystem::is_directory(file.path, ec) &&
+        ReplaceFileContents(file.path, bytes))
+        return true;
+    if (!file.silent) messages_.ShowInfo(Win("kein Platz(???) für: ") + file.path);
+    return false;
 }
 
 bool FileServices::Exists(std::string_view name) {

@@ -15,6 +15,10 @@
 
 namespace tev {
 
+// Writes the bytes under a temporary name beside the file and then puts them in its place, so
+// that a failing disk never leaves a half-written file; false when that did not work.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
 class FileServices {
 public:
     FileServices(Messages& messages, MemoryAccounting& memory, const TraceLog& log)
@@ -23,6 +27,8 @@ public:
     bool OpenForReading(std::string_view name, std::ifstream& in);
     bool CreateForWriting(std::string_view name, std::ofstream& out);
     bool OpenForAppending(std::string_view name, std::ofstream& out);
+    // The whole file written anew; the old one is replaced only once the new one is complete.
+    bool WriteReplacing(std::string_view name, std::string_view bytes);
     bool Exists(std::string_view name);
     // Byte copy that keeps the source's file time; false when the names are equal, the
     // source cannot be read or the copy is incomplete. The destination is replaced only by a

@@ -1,6 +1,7 @@
 #include "shell/qt_ui.h"
 
 #include "output/ask_text_dialog.h"
+#include "output/grid_tool_dialog.h"
 #include "output/qt_texts.h"
 #include "output/text_output_dialog.h"
 #include "shell/messages.h"
@@ -70,6 +71,10 @@ std::string QtUi::ChooseFile(const std::string& title, const std::string& direct
 
 void QtUi::ShowLines(const std::vector<std::string>& lines, const std::string& title) {
     TFormSelFrmD::ShowLines(lines, title, engine_, parent());
+}
+
+bool QtUi::ShowGridTool(GridTool& tool) {
+    return TInputDlg::Show(tool, engine_, parent());
 }
 
 void QtUi::SetProgressPanel(ProgressPanel* panel) {

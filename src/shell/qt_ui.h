@@ -34,6 +34,7 @@ public:
     std::string ChooseFile(const std::string& title, const std::string& directory,
                            const std::string& pattern) override;
     void ShowLines(const std::vector<std::string>& lines, const std::string& title) override;
+    bool ShowGridTool(GridTool& tool) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;

@@ -7,6 +7,8 @@
 
 namespace tev {
 
+struct GridTool;
+
 enum class YesNoCancel { Yes, No, Cancel };
 
 // A range or line choice in the text output window. Lines are 1-based.
@@ -54,6 +56,10 @@ public:
                                    const std::string& pattern) = 0;
     // Lines shown for information only (the viewer with a close button).
     virtual void ShowLines(const std::vector<std::string>& lines, const std::string& title) = 0;
+    // The grid tool over a report's table (output/grid_tool.h), where the user reworks it
+    // with the popup entries. True when closed with OK; the tool's grid then holds the
+    // reworked table. Cancelled, the grid is as it was given (files saved meanwhile stay).
+    virtual bool ShowGridTool(GridTool& tool) = 0;
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.
