@@ -45,8 +45,9 @@ std::string Footer() {
 }
 
 bool Write(const std::string& path, const StringGrid& grid, CsvEncoding encoding) {
-    if (SaveGridCsvFile(path, grid, encoding)) return true;
-    std::cerr << "tev-cli: cannot write " << path << '\n';
+    const std::string problem = SaveGridCsvFile(path, grid, encoding);
+    if (problem.empty()) return true;
+    std::cerr << "tev-cli: cannot write " << path << " (" << DisplayText(problem) << ")\n";
     return false;
 }
 
@@ -55,7 +56,7 @@ int RunGrid(const GridArgs& args) {
     CsvEncoding encoding = CsvEncoding::WindowsCodePage;
     std::string error;
     if (!LoadGridCsvFile(args.file, grid, encoding, error)) {
-        std::cerr << "tev-cli: " << DisplayText(error) << '\n';
+        std::cerr << "tev-cli: " << error << '\n';
         return 1;
     }
     GridTool tool(std::move(grid), "", args.file);

@@ -3,11 +3,9 @@
 #include "output/codepage.h"
 #include "output/save_files.h"
 #include "output/text_routines.h"
-#include "shell/file_services.h"
+#include "shell/durable_file.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace tev {
@@ -78,21 +76,12 @@ bool ReadGridCsv(std::string_view bytes, StringGrid& grid, CsvEncoding& encoding
 
 bool LoadGridCsvFile(const std::string& path, StringGrid& grid, CsvEncoding& encoding,
                      std::string& error) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
-    if (ec || !in) {
-        error = "cannot read " + path;
+    const FileBytes file = ReadWholeFile(RealDisk(), path, kMaxGridCsvBytes);
+    if (!file.ok) {
+        error = "cannot read " + path + " (" + file.problem + ")";
         return false;
     }
-    if (size > kMaxGridCsvBytes) {
-        error = path + " is too large for a table (" + std::to_string(size) + " bytes)";
-        return false;
-    }
-    std::string bytes(size, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    return ReadGridCsv(bytes, grid, encoding, error);
+    return ReadGridCsv(file.bytes, grid, encoding, error);
 }
 
 std::string GridCsvBytes(const StringGrid& grid, CsvEncoding encoding) {
@@ -108,8 +97,8 @@ std::string GridCsvBytes(const StringGrid& grid, CsvEncoding encoding) {
     return text;
 }
 
-bool SaveGridCsvFile(const std::string& path, const StringGrid& grid, CsvEncoding encoding) {
-    return ReplaceFileContents(path, GridCsvBytes(grid, encoding));
+std::string SaveGridCsvFile(const std::string& path, const StringGrid& grid, CsvEncoding encoding) {
+    return ReplaceWholeFile(RealDisk(), path, GridCsvBytes(grid, encoding));
 }
 
 } // namespace tev

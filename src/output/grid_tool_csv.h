@@ -21,12 +21,14 @@ inline constexpr size_t kMaxGridCsvBytes = size_t{16} << 20;
 // has no place in the Windows code page; the grid is then unchanged.
 bool ReadGridCsv(std::string_view bytes, StringGrid& grid, CsvEncoding& encoding,
                  std::string& error);
+// Its errors are UTF-8 (the path as given, the system's reason).
 bool LoadGridCsvFile(const std::string& path, StringGrid& grid, CsvEncoding& encoding,
                      std::string& error);
 
 // The file text: ";" separated, every row with every column, CR LF, in the encoding.
 std::string GridCsvBytes(const StringGrid& grid, CsvEncoding encoding);
-// Written completely under a temporary name, then put in the file's place.
-bool SaveGridCsvFile(const std::string& path, const StringGrid& grid, CsvEncoding encoding);
+// Written through a DurableFile: the old file stays whole until the new one is on the disk.
+// Empty on success, else why the file was not written.
+std::string SaveGridCsvFile(const std::string& path, const StringGrid& grid, CsvEncoding encoding);
 
 } // namespace tev

@@ -25,19 +25,6 @@ std::string Silent(std::string_view name) {
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".$$$";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close(); // a failed open, write or close all leave the fail bit
-    const bool written = !out.fail();
-    std::error_code ec;
-    if (written) std::filesystem::rename(temporary, path, ec);
-    if (written && !ec) return true;
-    std::filesystem::remove(temporary, ec);
-    return false;
-}
-
 bool FileServices::OpenForReading(std::string_view name, std::ifstream& in) {
     const ResolvedFileName file = ApplyFileNameRules(name);
     in.close();
@@ -72,11 +59,12 @@ bool FileServices::OpenForAppending(std::string_view name, std::ofstream& out) {
 
 bool FileServices::WriteReplacing(std::string_view name, std::string_view bytes) {
     const ResolvedFileName file = ApplyFileNameRules(name);
-    std::error_code ec;
-    if (!file.path.empty() && !std::filesystem::is_directory(file.path, ec) &&
-        ReplaceFileContents(file.path, bytes))
-        return true;
-    if (!file.silent) messages_.ShowInfo(Win("kein Platz(???) für: ") + file.path);
+    const std::string problem =
+        file.path.empty() ? "kein Name" : ReplaceWholeFile(*disk_, file.path, bytes);
+    if (problem.empty()) return true;
+    log_.Write("WriteReplacing: " + file.path + ": " + problem);
+    if (!file.silent)
+        messages_.ShowInfo(Win("kein Platz(???) für: ") + file.path + " (" + problem + ")");
     return false;
 }
 

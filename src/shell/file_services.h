@@ -15,10 +15,6 @@
 
 namespace tev {
 
-// Writes the bytes under a temporary name beside the file and then puts them in its place, so
-// that a failing disk never leaves a half-written file; false when that did not work.
-bool ReplaceFileContents(const std::string& path, std::string_view bytes);
-
 class FileServices {
 public:
     FileServices(Messages& messages, MemoryAccounting& memory, const TraceLog& log)
@@ -27,7 +23,8 @@ public:
     bool OpenForReading(std::string_view name, std::ifstream& in);
     bool CreateForWriting(std::string_view name, std::ofstream& out);
     bool OpenForAppending(std::string_view name, std::ofstream& out);
-    // The whole file written anew; the old one is replaced only once the new one is complete.
+    // The whole file written anew through a DurableFile; the old one is replaced only once the
+    // new one is complete and on the disk. A folder or a write-protected file is refused.
     bool WriteReplacing(std::string_view name, std::string_view bytes);
     bool Exists(std::string_view name);
     // Byte copy that keeps the source's file time; false when the names are equal, the

@@ -2,6 +2,7 @@
 // cells, with the small field's text, the questions answered by the scripted user.
 #include "output/codepage.h"
 #include "output/grid_tool.h"
+#include "support/failing_disk.h"
 #include "support/print_fixture.h"
 
 #include <gtest/gtest.h>
@@ -302,3 +303,29 @@ TEST_F(GridToolMenuTest, ReportsOpenTheirTablesInTheTool) {
 }
 
 } // namespace
+
+TEST_F(GridToolMenuTest, AFailedSaveLeavesTheOldFileWhole) {
+    const auto old = temp.path() / "tab1.csv";
+    WriteFile(old, "alt\r\n");
+    tool.input = "tab1";
+    FailingDisk full;
+    full.writeBudget = 10;
+    engine.services.files.SetDisk(&full);
+    EXPECT_EQ(Run("save-as"), "not saved");
+    engine.services.files.SetDisk(nullptr);
+    EXPECT_EQ(File("tab1.csv"), "alt\r\n");
+
+    std::filesystem::permissions(old,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(Run("save-as"), "not saved");
+    EXPECT_NE(ui.messages().back().find("schreibgesch"), std::string::npos);
+    std::filesystem::permissions(old, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(File("tab1.csv"), "alt\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
