@@ -9,10 +9,6 @@
 namespace tev {
 namespace {
 
-bool ColInside(const StringGrid& grid, int col) {
-    return col >= 0 && col < grid.ColCount();
-}
-
 // The column to write into; a new one is appended for kNewColumn. -1 when there is none.
 int TargetColumn(StringGrid& grid, int target) {
     if (target == kNewColumn) return grid.InsertCol(grid.ColCount()) ? grid.ColCount() - 1 : -1;

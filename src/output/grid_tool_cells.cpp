@@ -6,17 +6,6 @@
 #include <algorithm>
 
 namespace tev {
-namespace {
-
-bool ColInside(const StringGrid& grid, int col) {
-    return col >= 0 && col < grid.ColCount();
-}
-
-bool RowInside(const StringGrid& grid, int row) {
-    return row >= 0 && row < grid.RowCount();
-}
-
-} // namespace
 
 int FirstDataRow(const StringGrid& grid) {
     return grid.FixedRows();

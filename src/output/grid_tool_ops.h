@@ -19,6 +19,12 @@ inline constexpr int kNewColumn = -1;
 
 // The first row below the fixed ones.
 int FirstDataRow(const StringGrid& grid);
+inline bool ColInside(const StringGrid& grid, int col) {
+    return col >= 0 && col < grid.ColCount();
+}
+inline bool RowInside(const StringGrid& grid, int row) {
+    return row >= 0 && row < grid.RowCount();
+}
 
 // Rows and columns as wholes (cells outside the grid are left alone).
 void SwapCols(StringGrid& grid, int a, int b);
