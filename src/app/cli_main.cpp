@@ -3,6 +3,7 @@
 #include "app/cli_demand.h"
 #include "app/cli_demo.h"
 #include "app/cli_extract.h"
+#include "app/cli_grid.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
 #include "app/cli_print_sheet.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     cli::AddPrintSheetCommand(registry);
     cli::AddDemoCommand(registry);
     cli::AddDemandCommand(registry);
+    cli::AddGridCommand(registry);
 
     try {
         app.parse(argc, argv);

@@ -116,6 +116,24 @@ std::string Encode(std::string_view utf8, const std::array<char32_t, 128>& high)
 
 } // namespace
 
+bool LooksLikeUtf8(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const size_t length = lead < 0x80                   ? 1
+                              : lead >= 0xC2 && lead < 0xE0 ? 2
+                              : lead >= 0xE0 && lead < 0xF0 ? 3
+                              : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > bytes.size()) return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        beyondAscii = beyondAscii || length > 1;
+        i += length;
+    }
+    return beyondAscii;
+}
+
 std::string Win(std::string_view utf8) {
     return Encode(utf8, kCp1252High);
 }

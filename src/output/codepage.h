@@ -21,6 +21,10 @@ std::string DosFromUtf8(std::string_view utf8);
 // those letters, so lines mixing file data and program text read correctly.
 std::string DisplayText(std::string_view bytes);
 
+// True when the bytes are well-formed UTF-8 with at least one character beyond ASCII: a text
+// in the Windows or DOS code page with umlauts practically never is.
+bool LooksLikeUtf8(std::string_view bytes);
+
 // Reverse of DisplayText for texts typed by the user: UTF-8 to CP1252.
 inline std::string EngineTextFromUtf8(std::string_view utf8) {
     return Win(utf8);

@@ -5,6 +5,7 @@
 #include "output/text_routines.h"
 
 #include <fstream>
+#include <sstream>
 
 namespace tev {
 namespace {
@@ -153,15 +154,24 @@ bool SaveGridCsv(Engine& engine, std::string_view name, const StringGrid& grid,
     return Finish(out);
 }
 
+std::string GridCsvText(const StringGrid& grid, std::string_view title, char separator) {
+    std::ostringstream text;
+    WriteGrid(text, grid, title, separator, false);
+    return text.str();
+}
+
+std::string SimpleCsvName(std::string_view name) {
+    std::string fileName = Trim(name);
+    if (!fileName.empty() && fileName.find('.') == std::string::npos) fileName += ".csv";
+    return fileName;
+}
+
 bool SaveGridCsvSimple(Engine& engine, std::string_view name, const StringGrid& grid,
                        std::string_view title) {
-    std::string fileName = Trim(name);
+    const std::string fileName = SimpleCsvName(name);
     if (fileName.empty()) return false;
-    if (fileName.find('.') == std::string::npos) fileName += ".csv";
-    std::ofstream out;
-    if (!engine.services.files.CreateForWriting(WorkFilePath(engine, fileName), out)) return false;
-    WriteGrid(out, grid, title, ';', false);
-    return Finish(out);
+    return engine.services.files.WriteReplacing(WorkFilePath(engine, fileName),
+                                                GridCsvText(grid, title));
 }
 
 bool AppendLineToFile(Engine& engine, std::string_view name, std::string_view line) {

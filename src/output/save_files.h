@@ -19,7 +19,8 @@ bool SaveListText(Engine& engine, std::string_view name, const std::vector<std::
 // separator. The title (and the grid's hint) make the first line.
 bool SaveGridCsv(Engine& engine, std::string_view name, const StringGrid& grid,
                  std::string_view title);
-// The grid tool's save: ";" separated, ".csv" added when the name has no ".".
+// The grid tool's save: ";" separated, ".csv" added when the name has no "."; the file is
+// replaced only once the new one is completely written.
 bool SaveGridCsvSimple(Engine& engine, std::string_view name, const StringGrid& grid,
                        std::string_view title);
 
@@ -30,6 +31,12 @@ bool AppendLineToFile(Engine& engine, std::string_view name, std::string_view li
 // A cell as a CSV field: halves written ",5", code 0 dropped, the separator turned into ",",
 // trailing blanks dropped.
 std::string CleanCell(std::string_view cell, char separator);
+
+// The name SaveGridCsvSimple writes: trimmed, ".csv" added when the name has no ".".
+std::string SimpleCsvName(std::string_view name);
+// The file text of SaveGridCsvSimple: the title line (when there is a title or a hint), then
+// one line per row, each ended by CR LF.
+std::string GridCsvText(const StringGrid& grid, std::string_view title, char separator = ';');
 
 // The grid's rows (up to the last one with text) as ";"-separated lines.
 std::vector<std::string> GridTextLines(const StringGrid& grid);

@@ -93,6 +93,42 @@ void StringGrid::Clear() {
             cell.clear();
 }
 
+bool StringGrid::InsertCol(int before) {
+    if (before < 0 || before > colCount_ || colCount_ >= kMaxGridCols) return false;
+    for (auto& row : rows_)
+        row.insert(row.begin() + before, std::string());
+    colWidths_.insert(colWidths_.begin() + before, kDefaultColWidth);
+    ++colCount_;
+    return true;
+}
+
+bool StringGrid::InsertRow(int before) {
+    if (before < 0 || before > RowCount() || RowCount() >= kMaxGridRows) return false;
+    rows_.insert(rows_.begin() + before, std::vector<std::string>(colCount_));
+    rowHeights_.insert(rowHeights_.begin() + before, kDefaultRowHeight);
+    return true;
+}
+
+void StringGrid::DeleteCols(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, colCount_ - 1);
+    if (first > last) return;
+    for (auto& row : rows_)
+        row.erase(row.begin() + first, row.begin() + last + 1);
+    colWidths_.erase(colWidths_.begin() + first, colWidths_.begin() + last + 1);
+    colCount_ -= last - first + 1;
+    fixedCols_ = std::min(fixedCols_, colCount_);
+}
+
+void StringGrid::DeleteRows(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, RowCount() - 1);
+    if (first > last) return;
+    rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+    rowHeights_.erase(rowHeights_.begin() + first, rowHeights_.begin() + last + 1);
+    fixedRows_ = std::min(fixedRows_, RowCount());
+}
+
 int StringGrid::ColWidth(int col) const {
     return col >= 0 && col < colCount_ ? colWidths_[col] : kDefaultColWidth;
 }

@@ -49,6 +49,15 @@ public:
     // Empties every cell; the shape stays.
     void Clear();
 
+    // An empty column or row before the given one (at the end for the count), with the
+    // default size; false when the grid is at its bound or the place is outside.
+    bool InsertCol(int before);
+    bool InsertRow(int before);
+    // Removes the columns or rows first..last (clipped to the grid); the fixed counts stay
+    // within the new counts.
+    void DeleteCols(int first, int last);
+    void DeleteRows(int first, int last);
+
     int ColWidth(int col) const;
     int RowHeight(int row) const;
     void SetColWidth(int col, int width);

@@ -150,4 +150,12 @@ std::string ReplaceRefusal(const std::string& path) {
     return {};
 }
 
+std::string ReplaceWholeFile(DiskCalls& disk, const std::string& path, std::string_view bytes) {
+    if (std::string refusal = ReplaceRefusal(path); !refusal.empty()) return refusal;
+    DurableFile file(disk, path);
+    if (file.Begin(ReplacementMode(path)) && file.Write(bytes) && file.Finish() && file.Commit())
+        return {};
+    return file.problem();
+}
+
 } // namespace tev

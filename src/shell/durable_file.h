@@ -65,4 +65,8 @@ mode_t ReplacementMode(const std::string& path);
 // Why an existing file must not be replaced (a folder, write-protected), or empty.
 std::string ReplaceRefusal(const std::string& path);
 
+// The whole file written anew through a DurableFile, keeping the old file's mode. Empty on
+// success, else why not (the old file is then as it was).
+std::string ReplaceWholeFile(DiskCalls& disk, const std::string& path, std::string_view bytes);
+
 } // namespace tev

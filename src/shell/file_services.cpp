@@ -57,6 +57,17 @@ bool FileServices::OpenForAppending(std::string_view name, std::ofstream& out) {
     return OpenForOutput(name, out, std::ios::app);
 }
 
+bool FileServices::WriteReplacing(std::string_view name, std::string_view bytes) {
+    const ResolvedFileName file = ApplyFileNameRules(name);
+    const std::string problem =
+        file.path.empty() ? "kein Name" : ReplaceWholeFile(*disk_, file.path, bytes);
+    if (problem.empty()) return true;
+    log_.Write("WriteReplacing: " + file.path + ": " + problem);
+    if (!file.silent)
+        messages_.ShowInfo(Win("kein Platz(???) für: ") + file.path + " (" + problem + ")");
+    return false;
+}
+
 bool FileServices::Exists(std::string_view name) {
     std::ifstream in;
     return OpenForReading(Silent(name), in);

@@ -23,6 +23,9 @@ public:
     bool OpenForReading(std::string_view name, std::ifstream& in);
     bool CreateForWriting(std::string_view name, std::ofstream& out);
     bool OpenForAppending(std::string_view name, std::ofstream& out);
+    // The whole file written anew through a DurableFile; the old one is replaced only once the
+    // new one is complete and on the disk. A folder or a write-protected file is refused.
+    bool WriteReplacing(std::string_view name, std::string_view bytes);
     bool Exists(std::string_view name);
     // Byte copy that keeps the source's file time; false when the names are equal, the
     // source cannot be read or the copy is incomplete. The destination is replaced only by a

@@ -1,6 +1,7 @@
 #include "shell/qt_ui.h"
 
 #include "output/ask_text_dialog.h"
+#include "output/grid_tool_dialog.h"
 #include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
 #include "output/text_output_dialog.h"
@@ -92,38 +93,40 @@ bool QtUi::ChoosePrinter(PrintCanvas& printer) {
     QPrintDialog dialog(&canvas->printer(), parent());
     dialog.exec();
     return true;
-}
-
-void QtUi::SetProgressPanel(ProgressPanel* panel) {
-    panel_ = panel;
-}
-
-void QtUi::ProgressStart(int maximum) {
-    running_ = true;
-    sinceRefresh_.invalidate();
-    if (panel_) panel_->Start(maximum);
-}
-
-void QtUi::ProgressStep(int position) {
-    if (panel_) panel_->Step(position);
-}
-
-void QtUi::ProgressEnd() {
-    running_ = false;
-    if (panel_) panel_->End();
-}
-
-bool QtUi::ProgressRunning() const {
-    return panel_ ? panel_->Running() : running_;
-}
-
-void QtUi::ProcessMessages() {
-    if (refresh_ && (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kViewRefreshMs)) {
-        refresh_();
-        sinceRefresh_.start();
+    bool QtUi::ShowGridTool(GridTool & tool) {
+        return TInputDlg::Show(tool, engine_, parent());
     }
-    // The click that stops the run and the gauge's paint come through here after every school.
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+
+    void QtUi::SetProgressPanel(ProgressPanel * panel) {
+        panel_ = panel;
+    }
+
+    void QtUi::ProgressStart(int maximum) {
+        running_ = true;
+        sinceRefresh_.invalidate();
+        if (panel_) panel_->Start(maximum);
+    }
+
+    void QtUi::ProgressStep(int position) {
+        if (panel_) panel_->Step(position);
+    }
+
+    void QtUi::ProgressEnd() {
+        running_ = false;
+        if (panel_) panel_->End();
+    }
+
+    bool QtUi::ProgressRunning() const {
+        return panel_ ? panel_->Running() : running_;
+    }
+
+    void QtUi::ProcessMessages() {
+        if (refresh_ && (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kViewRefreshMs)) {
+            refresh_();
+            sinceRefresh_.start();
+        }
+        // The click that stops the run and the gauge's paint come through here after every school.
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
 
 } // namespace tev

@@ -39,6 +39,7 @@ public:
     // The system's print dialog for the window program's printer; false when it prints into
     // PDF files.
     bool ChoosePrinter(PrintCanvas& printer) override;
+    bool ShowGridTool(GridTool& tool) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;

@@ -1,5 +1,7 @@
 #include "shell/scripted_ui.h"
 
+#include "output/grid_tool_script.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -142,6 +144,19 @@ std::string ScriptedUi::ChooseFile(const std::string& title, const std::string& 
     if (!NextAnswer(title, answer) || IsCancel(answer)) return {};
     if (answer.find('/') != std::string::npos) return answer;
     return directory + answer;
+}
+
+bool ScriptedUi::ShowGridTool(GridTool& tool) {
+    questions_.push_back(tool.title);
+    if (gridOperations_.empty()) return true;
+    const std::vector<std::string> operations = std::move(gridOperations_.front());
+    gridOperations_.pop_front();
+    for (const auto& operation : operations) {
+        std::string error;
+        if (!ApplyGridOperation(tool, operation, error))
+            throw UnusableAnswer("grid operation \"" + operation + "\": " + error);
+    }
+    return true;
 }
 
 void ScriptedUi::ProgressStart(int) {

@@ -43,6 +43,11 @@ public:
     void SetMessageSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
     // After this many steps of a long run the gauge is hidden, as a click on it would.
     void StopProgressAfter(int steps) { stopAfter_ = steps; }
+    // The next grid tool shown applies these operations (as `tev-cli grid` takes them) in
+    // order and closes with OK; without any it closes with OK at once.
+    void AddGridOperations(std::vector<std::string> operations) {
+        gridOperations_.push_back(std::move(operations));
+    }
 
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<std::string>& questions() const { return questions_; }
@@ -59,6 +64,8 @@ public:
     void ShowLines(const std::vector<std::string>& lines, const std::string& title) override;
     std::string ChooseFile(const std::string& title, const std::string& directory,
                            const std::string& pattern) override;
+    // An operation that does not fit the table throws UnusableAnswer.
+    bool ShowGridTool(GridTool& tool) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;
@@ -71,6 +78,7 @@ private:
     bool NextAnswer(const std::string& question, std::string& answer);
 
     std::deque<std::string> answers_;
+    std::deque<std::vector<std::string>> gridOperations_;
     std::vector<std::pair<std::string, std::string>> standing_;
     std::vector<std::string> messages_;
     std::vector<std::string> questions_;

@@ -8,6 +8,7 @@
 namespace tev {
 
 class PrintCanvas;
+struct GridTool;
 
 enum class YesNoCancel { Yes, No, Cancel };
 
@@ -63,6 +64,10 @@ public:
     virtual void ShowLines(const std::vector<std::string>& lines, const std::string& title) = 0;
     // The printer selection of this face for the printer; false when the face has none for it.
     virtual bool ChoosePrinter(PrintCanvas& /*printer*/) { return false; }
+    // The grid tool over a report's table (output/grid_tool.h), where the user reworks it
+    // with the popup entries. True when closed with OK; the tool's grid then holds the
+    // reworked table. Cancelled, the grid is as it was given (files saved meanwhile stay).
+    virtual bool ShowGridTool(GridTool& tool) = 0;
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.

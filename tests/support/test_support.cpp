@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -15,6 +16,31 @@ void Put(std::string& line, size_t position, const std::string& text, size_t len
 }
 
 } // namespace
+
+StringGrid GridFromLines(const std::vector<std::string>& lines) {
+    size_t cols = 0;
+    for (const auto& line : lines)
+        cols = std::max(cols, static_cast<size_t>(std::count(line.begin(), line.end(), ';')) + 1);
+    StringGrid grid("SG", static_cast<int>(cols), static_cast<int>(lines.size()));
+    for (size_t row = 0; row < lines.size(); ++row) {
+        std::stringstream fields(lines[row]);
+        std::string cell;
+        for (int col = 0; std::getline(fields, cell, ';'); ++col)
+            grid.SetCells(col, static_cast<int>(row), cell);
+    }
+    return grid;
+}
+
+std::vector<std::string> GridLines(const StringGrid& grid) {
+    std::vector<std::string> lines;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        std::string line;
+        for (int col = 0; col < grid.ColCount(); ++col)
+            line += (col > 0 ? ";" : "") + grid.Cells(col, row);
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 TempDir::TempDir() {
     std::random_device random;

@@ -1,5 +1,7 @@
 #pragma once
-// Small helpers shared by the tests: temporary folders, files and school-name lines.
+// Small helpers shared by the tests: temporary folders, files, school-name lines and grids.
+#include "sheet/string_grid.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,6 +28,11 @@ void WriteFile(const std::filesystem::path& file, const std::string& bytes);
 std::string ReadFile(const std::filesystem::path& file);
 // Lines joined with CR LF (and a final CR LF).
 std::string DosLines(const std::vector<std::string>& lines);
+
+// A grid from ";"-separated lines, as wide as the widest line (one fixed row and column).
+StringGrid GridFromLines(const std::vector<std::string>& lines);
+// Every row's cells joined by ";".
+std::vector<std::string> GridLines(const StringGrid& grid);
 
 // One line of "schulnam.dat" with its fields at their fixed columns.
 struct SchoolNameLine {
