@@ -35,16 +35,4 @@ void CheckCell(const StringGrid& grid, const std::string& table, int col, int ro
     }
 }
 
-void PrintGridBlock(const StringGrid& grid) {
-    std::cout << "# " << grid.Name() << '\n';
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        std::string line;
-        for (int col = 0; col < grid.ColCount(); ++col) {
-            if (col > 0) line += ';';
-            line += grid.Cells(col, row);
-        }
-        std::cout << DisplayText(line) << '\n';
-    }
-}
-
 } // namespace tev::cli

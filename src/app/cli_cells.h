@@ -16,8 +16,4 @@ int ReadCellNumber(const std::string& text, const char* what);
 // A usage error unless (col, row) lies inside the table's grid.
 void CheckCell(const StringGrid& grid, const std::string& table, int col, int row);
 
-// The grid as a block of the command-line contract: "# " + its name, then one line per row,
-// the cells joined by ";".
-void PrintGridBlock(const StringGrid& grid);
-
 } // namespace tev::cli

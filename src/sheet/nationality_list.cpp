@@ -47,8 +47,7 @@ std::string Field(const std::string& line, size_t from, size_t length) {
 void LoadNationalityList(Engine& engine) {
     auto& list = engine.sheet.window.nationalities;
     list.clear();
-    engine.services.files.LoadListFile("-" + engine.startup.dataPath + "stal_Nat.def", list,
-                                       false);
+    engine.services.files.LoadListFile("-" + engine.startup.dataPath + "stal_Nat.def", list, false);
     std::erase_if(list, [](const std::string& line) { return Trim(line).empty(); });
 }
 
@@ -95,6 +94,7 @@ bool AddNationality(Engine& engine, const std::string& listLine) {
     grid->SetCells(kNameCol, after + 1, Field(line, 5, 24));
     grid->SetCells(kCountCol, after + 1, "   ");
     RecomputeTable(sheet, *grid);
+    engine.sheet.edited = true;
     return true;
 }
 
@@ -113,6 +113,7 @@ bool RemoveNationality(Sheet& sheet, int row) {
     StringGrid* grid = sheet.grids.FindTable(23);
     DeleteRow(*grid, row);
     RecomputeTable(sheet, *grid);
+    sheet.edited = true;
     return true;
 }
 

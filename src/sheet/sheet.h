@@ -25,6 +25,8 @@ struct Sheet {
     // The data set file last loaded; saving writes to it.
     std::string currentFile;
     LoadState loadState = LoadState::NotLoaded;
+    // Changed by the user since the last load or save: loading another school asks first.
+    bool edited = false;
     // Why the file could not be read (LoadState::Unreadable).
     std::string loadProblem;
     // Characters 78 to 83 of the loaded school's list line.

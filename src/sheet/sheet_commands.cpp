@@ -17,8 +17,8 @@
 namespace tev {
 namespace {
 
-constexpr int kListFontCode = 35;        // "Courier New"
-constexpr int kArialListFontCode = 291;  // "Arial"
+constexpr int kListFontCode = 35;       // "Courier New"
+constexpr int kArialListFontCode = 291; // "Arial"
 constexpr int kFreeCourseLabelRows = 4;
 
 enum class DoubleClickAction { None, Print, Label, Subject };
@@ -31,7 +31,8 @@ DoubleClickAction ActionAt(const StringGrid& grid, int col, int row) {
     if ((name == "SG51" || name == "SG61") && col == 0 && row >= rows - 1 - kFreeCourseLabelRows &&
         row <= rows - 2)
         return DoubleClickAction::Label;
-    if (name == "SG72" && ((col == 0 && row >= 16 && row <= 19) || (row == 0 && col >= 1 && col <= 4)))
+    if (name == "SG72" &&
+        ((col == 0 && row >= 16 && row <= 19) || (row == 0 && col >= 1 && col <= 4)))
         return DoubleClickAction::Label;
     if ((name == "SG81" || name == "SG82") && col == 1 && row >= 1 && row != 13 && row != 26 &&
         row < rows)
@@ -74,7 +75,8 @@ bool ChooseCourseSubject(Engine& engine, StringGrid& grid, int col, int row) {
         request.options.push_back(code);
     const std::string current = Trim(grid.Cells(col, row));
     const auto at = std::find(request.options.begin(), request.options.end(), current);
-    request.preset = at == request.options.end() ? 1 : static_cast<int>(at - request.options.begin()) + 1;
+    request.preset =
+        at == request.options.end() ? 1 : static_cast<int>(at - request.options.begin()) + 1;
     const int chosen = engine.ui().ChooseOption(request);
     if (chosen < 1) return false;
     EditSheetCell(engine, grid.Name(), col, row, Trim(request.options[chosen - 1]));
@@ -86,7 +88,8 @@ int LoadedSchoolIndex(const Engine& engine) {
     const std::string& number = engine.sheet.schoolNumber;
     if (!number.empty()) {
         for (size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].size() >= 8 && lines[i].compare(2, 6, number) == 0) return static_cast<int>(i);
+            if (lines[i].size() >= 8 && lines[i].compare(2, 6, number) == 0)
+                return static_cast<int>(i);
         }
     }
     return engine.schoolList.itemIndex;
@@ -125,6 +128,8 @@ bool BtQuitClick(Engine& engine) {
         SaveDataSet(engine, 0);
     } else if (messages.lastAnswer() == DialogAnswer::Cancel) {
         return false;
+    } else {
+        engine.sheet.edited = false; // the user let the changes go
     }
     CloseSheetWindow(engine);
     return true;
@@ -138,6 +143,7 @@ bool SBSaveClick(Engine& engine) {
 
 bool SBLoadClick(Engine& engine) {
     if (!engine.services.messages.AskYesNo("Daten wirklich nachladen?")) return false;
+    engine.sheet.edited = false; // reloading is meant to drop them
     const int index = LoadedSchoolIndex(engine);
     if (index < 0) return false;
     LoadSchoolAt(engine, index);
@@ -176,7 +182,8 @@ bool SheetCellDoubleClicked(Engine& engine, int col, int row) {
 void SheetListDoubleClicked(Engine& engine) {
     const SheetWindowState& w = engine.sheet.window;
     if (w.listLines.empty()) return;
-    PrintListBox(engine, w.caption, w.listLines, w.listInArial ? kArialListFontCode : kListFontCode);
+    PrintListBox(engine, w.caption, w.listLines,
+                 w.listInArial ? kArialListFontCode : kListFontCode);
 }
 
 bool IsTypedEntryAllowed(const StringGrid& grid, int col) {
@@ -223,7 +230,7 @@ bool SBsearchnextClick(Engine& engine, const std::string& criterionText) {
         messages.ShowInfo(Win("Bitte zuerst eine Zelle wählen und auf \"von\" klicken"));
         return false;
     }
-    const SearchArea area{w.searchGrid,  w.searchFrom.col, w.searchFrom.row,
+    const SearchArea area{w.searchGrid,   w.searchFrom.col, w.searchFrom.row,
                           w.searchTo.col, w.searchTo.row,   w.secondGrid};
     w.searchRunning = true;
     w.searchFound = false;

@@ -6,6 +6,7 @@
 #include "sheet/record_mapping.h"
 #include "sheet/sheet_colours.h"
 #include "sheet/sheet_pages.h"
+#include "sheet/sheet_printing.h"
 #include "sheet/sheet_repairs.h"
 #include "sheet/sheet_tabs.h"
 
@@ -56,6 +57,7 @@ std::vector<Option> Options(const Engine& engine) {
         {Win("Farbe für \"nicht änderbare Felder\""),
          [](Engine& e) { ChooseSheetColour(e, false); }},
         {"Spaltenbreiten", [](Engine& e) { ChooseColumnWidths(e); }},
+        {"Schulbogen(Tabellen) drucken", PrintSheetMenu},
     };
     if (engine.developerMode() & 1) options.push_back({"!upd 2.4", MoveTable24ByOneYear});
     options.push_back({Win("eine Tabelle löschen"), [](Engine& e) { DeleteTable(e); }});
@@ -136,6 +138,7 @@ bool DeleteTable(Engine& engine) {
     SetTableHeadings(sheet.grids, table, sheet.schoolYearCode, sheet.screenWidth, sheet.rowLists);
     if (table == 51 || table == 61) SetCourseHeadings(sheet);
     RecomputeTable(sheet, *grid);
+    engine.sheet.edited = true;
     return true;
 }
 
@@ -144,6 +147,7 @@ bool TakeOverExchangeFile(Engine& engine) {
     if (taken) UpdAll(engine.sheet);
     engine.services.messages.ShowInfo(taken ? Win("Daten übernommen")
                                             : Win("Daten konnten nicht übernommen werden"));
+    if (taken) engine.sheet.edited = true;
     return taken;
 }
 

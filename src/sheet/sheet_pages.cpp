@@ -136,6 +136,7 @@ void EditSheetCell(Engine& engine, const std::string& gridName, int col, int row
     Sheet& sheet = engine.sheet;
     StringGrid* grid = sheet.grids.Find(gridName);
     if (grid == nullptr) return;
+    if (grid->Cells(col, row) != text) sheet.edited = true;
     OnCellEdited(sheet, *grid, col, row, text);
     ShareLanguageLetters(sheet, gridName, col, row);
     RefreshSheetCellTexts(engine);

@@ -93,40 +93,42 @@ bool QtUi::ChoosePrinter(PrintCanvas& printer) {
     QPrintDialog dialog(&canvas->printer(), parent());
     dialog.exec();
     return true;
-    bool QtUi::ShowGridTool(GridTool & tool) {
-        return TInputDlg::Show(tool, engine_, parent());
-    }
+}
 
-    void QtUi::SetProgressPanel(ProgressPanel * panel) {
-        panel_ = panel;
-    }
+bool QtUi::ShowGridTool(GridTool& tool) {
+    return TInputDlg::Show(tool, engine_, parent());
+}
 
-    void QtUi::ProgressStart(int maximum) {
-        running_ = true;
-        sinceRefresh_.invalidate();
-        if (panel_) panel_->Start(maximum);
-    }
+void QtUi::SetProgressPanel(ProgressPanel* panel) {
+    panel_ = panel;
+}
 
-    void QtUi::ProgressStep(int position) {
-        if (panel_) panel_->Step(position);
-    }
+void QtUi::ProgressStart(int maximum) {
+    running_ = true;
+    sinceRefresh_.invalidate();
+    if (panel_) panel_->Start(maximum);
+}
 
-    void QtUi::ProgressEnd() {
-        running_ = false;
-        if (panel_) panel_->End();
-    }
+void QtUi::ProgressStep(int position) {
+    if (panel_) panel_->Step(position);
+}
 
-    bool QtUi::ProgressRunning() const {
-        return panel_ ? panel_->Running() : running_;
-    }
+void QtUi::ProgressEnd() {
+    running_ = false;
+    if (panel_) panel_->End();
+}
 
-    void QtUi::ProcessMessages() {
-        if (refresh_ && (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kViewRefreshMs)) {
-            refresh_();
-            sinceRefresh_.start();
-        }
-        // The click that stops the run and the gauge's paint come through here after every school.
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+bool QtUi::ProgressRunning() const {
+    return panel_ ? panel_->Running() : running_;
+}
+
+void QtUi::ProcessMessages() {
+    if (refresh_ && (!sinceRefresh_.isValid() || sinceRefresh_.elapsed() >= kViewRefreshMs)) {
+        refresh_();
+        sinceRefresh_.start();
     }
+    // The click that stops the run and the gauge's paint come through here after every school.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 } // namespace tev

@@ -12,6 +12,10 @@
 namespace tev {
 
 bool LoadListedSchool(Engine& engine) {
+    // Typed changes would be lost without a word when another school replaces the sheet.
+    if (engine.sheet.edited && engine.services.messages.AskYesNo("Daten abspeichern?"))
+        SaveDataSet(engine, 0);
+    engine.sheet.edited = false;
     ShapeSheetForYear(engine.sheet, engine.startup.schoolYearCode);
     engine.services.log.Write("Tev1.Test1 nach fill0");
     const bool loaded = LoadDataSet(engine, 0);

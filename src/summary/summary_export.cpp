@@ -239,7 +239,7 @@ void PrintSummarySheet(Engine& engine, int first, int last) {
     RunEntry(engine, first);
 }
 
-void SPDiversesClick(Engine& engine) {
+void SummaryDiversesClick(Engine& engine) {
     if (!engine.summary.store) return;
     RangeRequest request;
     request.title = "Schulbogen(Tabellen) drucken";

@@ -22,6 +22,6 @@ std::string GroupFileCode(const std::string& schoolGroup);
 void PrintSummarySheet(Engine& engine, int first, int last);
 
 // The button "Diverses": the choice "Schulbogen(Tabellen) drucken", then its entries.
-void SPDiversesClick(Engine& engine);
+void SummaryDiversesClick(Engine& engine);
 
 } // namespace tev

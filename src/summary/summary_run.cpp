@@ -164,7 +164,7 @@ void RunSummary(Engine& engine, bool withTestMarks) {
         PrintSummarySheet(engine, kSaveTablesEntry, kSaveTablesEntry);
 }
 
-void SBSaveClick(Engine& engine) {
+void SummarySaveClick(Engine& engine) {
     OptionRequest request;
     request.caption = Win("Anzeige-Art(a=bezogen auf alle, i=indiv. bezogen auf die mit "
                           "indiv.Wert<>0)");

@@ -19,7 +19,7 @@ void RunSummary(Engine& engine, bool withTestMarks);
 // Rebuilds every grid of the summary window in the kind from the store; reads no file.
 void ShowSummaryKind(Engine& engine, int kind);
 // The button "Save" of the summary window: the display kind chosen from a list.
-void SBSaveClick(Engine& engine);
+void SummarySaveClick(Engine& engine);
 // "Quit": the window closes; the store stays for the next run.
 void SummaryQuitClick(Engine& engine);
 

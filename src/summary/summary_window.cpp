@@ -78,7 +78,8 @@ void TFormSt2g::BuildViews() {
 
     auto* save = new QPushButton("Save");
     save->setObjectName("SBSave");
-    connect(save, &QPushButton::clicked, this, [this] { run_([this] { SBSaveClick(engine_); }); });
+    connect(save, &QPushButton::clicked, this,
+            [this] { run_([this] { SummarySaveClick(engine_); }); });
     fontButton_ = new FontButton([this](int x) { FontButtonClicked(x); });
     fontButton_->setObjectName("SBLoad");
     fontButton_->setToolTip(QString::fromUtf8("links: Schrift kleiner, rechts: größer, Mitte: "
@@ -87,7 +88,7 @@ void TFormSt2g::BuildViews() {
     auto* diverses = new QPushButton("Diverses");
     diverses->setObjectName("SPDiverses");
     connect(diverses, &QPushButton::clicked, this,
-            [this] { run_([this] { SPDiversesClick(engine_); }); });
+            [this] { run_([this] { SummaryDiversesClick(engine_); }); });
     auto* quit = new QPushButton("Quit");
     quit->setObjectName("BtQuit");
     connect(quit, &QPushButton::clicked, this, [this] {

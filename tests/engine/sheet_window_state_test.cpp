@@ -139,3 +139,27 @@ TEST_F(SheetPages, ADeletedTableKeepsOnlyItsHeadings) {
     EXPECT_EQ(nationalities.Cells(0, 0), "Id-Nr");
     EXPECT_EQ(Trim(nationalities.Cells(1, 1)), "Insgesamt");
 }
+
+// A change typed into the sheet must not vanish when another school is loaded.
+TEST_F(SheetPages, LoadingAnotherSchoolAsksToSaveTypedChanges) {
+    const auto file = temp.path() / "TEV" / ("SL" + SheetSchools()[0].number + ".16");
+    const std::string before = ReadFile(file);
+
+    EditSheetCell(engine, "SG21", 1, 1, "9");
+    ui.AddAnswer("nein");
+    Open(1);
+    EXPECT_EQ(ui.questions().back(), "Daten abspeichern?");
+    EXPECT_EQ(ReadFile(file), before);
+
+    const size_t asked = ui.questions().size();
+    Open(0); // nothing typed since: no question
+    EXPECT_EQ(ui.questions().size(), asked);
+
+    EditSheetCell(engine, "SG21", 1, 1, "9");
+    ui.AddAnswer("ja");
+    ui.AddAnswer("ja"); // "... wirklich abspeichern?"
+    Open(1);
+    EXPECT_NE(ReadFile(file), before);
+    Open(0);
+    EXPECT_EQ(engine.sheet.grids.Find("SG21")->Cells(1, 1), "9");
+}
