@@ -107,6 +107,11 @@ std::string Encode(std::string_view utf8, const std::array<char32_t, 128>& high)
             out += static_cast<char>(cp);
             continue;
         }
+        // Latin-1 letters mostly sit at their own code in the table.
+        if (cp >= 0xA0 && cp <= 0xFF && high[cp - 0x80] == cp) {
+            out += static_cast<char>(cp);
+            continue;
+        }
         char mapped = '?';
         for (size_t k = 0; k < high.size(); ++k) {
             if (high[k] == cp) {
