@@ -96,6 +96,14 @@ bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
     return true;
 }
 
+// Lets the reader take the bytes already in memory without copying them into a stream.
+class ViewBuffer : public std::streambuf {
+public:
+    explicit ViewBuffer(std::string& bytes) {
+        setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
+    }
+};
+
 // Reads the data set file whole before any of it goes into the grids: a file that exists but
 // cannot be read to its end is an error the user sees, not an empty school.
 DataSetReadResult ReadDataSetFile(Engine& engine, const std::string& file) {
@@ -107,8 +115,7 @@ DataSetReadResult ReadDataSetFile(Engine& engine, const std::string& file) {
         sheet.loadState = LoadState::Missing;
         return result;
     }
-    const FileBytes content =
-        ReadWholeFile(engine.services.files.disk(), file, kMaxDataSetFileBytes);
+    FileBytes content = ReadWholeFile(engine.services.files.disk(), file, kMaxDataSetFileBytes);
     if (!content.ok) {
         sheet.loadState = LoadState::Unreadable;
         sheet.loadProblem = content.problem;
@@ -116,7 +123,8 @@ DataSetReadResult ReadDataSetFile(Engine& engine, const std::string& file) {
                                           content.problem + ")");
         return result;
     }
-    std::istringstream in(content.bytes);
+    ViewBuffer view(content.bytes);
+    std::istream in(&view);
     DataSetReadOptions options;
     options.fileName = file;
     options.courseRegime = sheet.courseRegime;

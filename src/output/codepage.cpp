@@ -1,5 +1,6 @@
 #include "output/codepage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -94,11 +95,20 @@ std::string Decode(std::string_view bytes, const std::array<char32_t, 128>& high
 }
 
 std::string Encode(std::string_view utf8, const std::array<char32_t, 128>& high) {
+    // Most program texts are plain ASCII and come out unchanged.
+    if (std::all_of(utf8.begin(), utf8.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
         const char32_t cp = NextCodePoint(utf8, i);
         if (cp < 0x80) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        // Latin-1 letters mostly sit at their own code in the table.
+        if (cp >= 0xA0 && cp <= 0xFF && high[cp - 0x80] == cp) {
             out += static_cast<char>(cp);
             continue;
         }

@@ -45,16 +45,8 @@ void StringGrid::SetFixedRows(int count) {
     fixedRows_ = std::clamp(count, 0, RowCount());
 }
 
-bool StringGrid::Inside(int col, int row) const {
-    return col >= 0 && col < colCount_ && row >= 0 && row < RowCount();
-}
-
-const std::string& StringGrid::Cells(int col, int row) const {
-    return Inside(col, row) ? rows_[row][col] : kEmpty;
-}
-
-void StringGrid::SetCells(int col, int row, std::string_view text) {
-    if (Inside(col, row)) rows_[row][col] = text;
+const std::string& StringGrid::EmptyText() {
+    return kEmpty;
 }
 
 std::vector<std::string> StringGrid::Row(int row) const {

@@ -36,8 +36,12 @@ public:
     void SetFixedRows(int count);
 
     // Outside the grid: reading gives an empty text, writing is ignored.
-    const std::string& Cells(int col, int row) const;
-    void SetCells(int col, int row, std::string_view text);
+    const std::string& Cells(int col, int row) const {
+        return Inside(col, row) ? rows_[row][col] : EmptyText();
+    }
+    void SetCells(int col, int row, std::string_view text) {
+        if (Inside(col, row)) rows_[row][col] = text;
+    }
 
     std::vector<std::string> Row(int row) const;
     std::vector<std::string> Col(int col) const;
@@ -71,7 +75,11 @@ public:
     void SetTag(int tag) { tag_ = tag; }
 
 private:
-    bool Inside(int col, int row) const;
+    // Cells and SetCells run for every cell a school's test reads or sums, so they stay inline.
+    bool Inside(int col, int row) const {
+        return col >= 0 && col < colCount_ && row >= 0 && row < static_cast<int>(rows_.size());
+    }
+    static const std::string& EmptyText();
 
     std::string name_;
     int colCount_ = 0;

@@ -6,6 +6,7 @@
 #include "sheet/table_titles.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tev {
 
@@ -114,20 +115,32 @@ bool SetTableHeadings(SheetGrids& grids, int tableNumber, int schoolYearCode, in
     return true;
 }
 
-void SetAllTableHeadings(SheetGrids& grids, int schoolYearCode, int screenWidth,
-                         const TableRowLists& lists) {
-    std::vector<int> tables;
+namespace {
+
+// The tables of a year's tabs, each once, in tab order. They depend on the year alone, and
+// every school of a data test asks for them.
+const std::vector<int>& HeadedTables(int schoolYearCode) {
+    thread_local std::map<int, std::vector<int>> byYear;
+    auto [it, added] = byYear.try_emplace(schoolYearCode);
+    if (!added) return it->second;
+    std::vector<int>& tables = it->second;
+    std::vector<int> listed;
     for (const SheetTab& tab : SheetTabs(schoolYearCode)) {
         const int table = TabTableNumber(tab.caption);
-        if (table >= 0) tables.push_back(table);
+        if (table >= 0) listed.push_back(table);
     }
-    tables.insert(tables.end(), {51, 61, 91});
-    std::vector<int> done;
-    for (int table : tables) {
-        if (std::find(done.begin(), done.end(), table) != done.end()) continue;
-        done.push_back(table);
+    listed.insert(listed.end(), {51, 61, 91});
+    for (int table : listed)
+        if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);
+    return tables;
+}
+
+} // namespace
+
+void SetAllTableHeadings(SheetGrids& grids, int schoolYearCode, int screenWidth,
+                         const TableRowLists& lists) {
+    for (int table : HeadedTables(schoolYearCode))
         SetTableHeadings(grids, table, schoolYearCode, screenWidth, lists);
-    }
 }
 
 } // namespace tev

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace tev {
 namespace {
@@ -68,9 +69,15 @@ bool FileServices::WriteReplacing(std::string_view name, std::string_view bytes)
     return false;
 }
 
+// Whether the file could be opened for reading, without the cost of a stream.
 bool FileServices::Exists(std::string_view name) {
-    std::ifstream in;
-    return OpenForReading(Silent(name), in);
+    const ResolvedFileName file = ApplyFileNameRules(name);
+    std::error_code ec;
+    if (file.path.empty() || std::filesystem::is_directory(file.path, ec)) return false;
+    const int fd = ::open(file.path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 std::unique_ptr<DurableFile> FileServices::PrepareCopy(std::string_view source,

@@ -9,6 +9,7 @@ TEST(CodePage, ProgramTextsRoundTripThroughCp1252) {
     EXPECT_EQ(text.size(), 25u);
     EXPECT_EQ(static_cast<unsigned char>(text[0]), 0xDC);
     EXPECT_EQ(Utf8FromWin(text), "Übersicht für Schüler ½ ß");
+    EXPECT_EQ(Win("plain;ASCII 12\r\n"), "plain;ASCII 12\r\n");
 }
 
 TEST(CodePage, DosFilesDecodeAndEncode) {

@@ -121,6 +121,14 @@ TEST(TextRoutinesParse, IntegersSignsHexAndLetters) {
     EXPECT_EQ(ParseInt(kDivide + "3"), -3);
     EXPECT_EQ(ParseInt("$1F"), 31);
     EXPECT_EQ(ParseInt("$ff"), 255);
+    // Plain and right-aligned digits, at and beyond the nine that cannot overflow.
+    EXPECT_EQ(ParseInt("   "), 0);
+    EXPECT_EQ(ParseInt("  7"), 7);
+    EXPECT_EQ(ParseInt("007"), 7);
+    EXPECT_EQ(ParseInt(" 1 2"), 1);
+    EXPECT_EQ(ParseInt("999999999"), 999999999);
+    EXPECT_EQ(ParseInt("2147483648"), 2147483647);
+    EXPECT_EQ(ParseInt("99999999999999999999"), 2147483647);
     EXPECT_EQ(ParseInt("a0"), 100);
     EXPECT_EQ(ParseInt("b0"), 110);
     EXPECT_EQ(ParseInt("-a0"), -100);
