@@ -5,9 +5,11 @@
 #include "output/print_grid.h"
 #include "output/print_list.h"
 #include "output/text_routines.h"
+#include "sheet/sheet_extract.h"
 #include "sheet/sheet_grids.h"
 #include "sheet/sheet_pages.h"
 #include "sheet/sheet_search.h"
+#include "sheet/sheet_tabs.h"
 #include "shell/school_loading.h"
 #include "shell/school_selection.h"
 
@@ -242,6 +244,31 @@ bool SBsearchnextClick(Engine& engine, const std::string& criterionText) {
     // A search stopped by "Abbruch" needs no message.
     if (!w.searchFound && engine.schoolList.itemIndex >= last)
         messages.ShowInfo("keine (weitere) Schule gefunden");
+    return true;
+}
+
+bool PanelZSClick(Engine& engine, bool column, const std::string& extraText,
+                  const std::string& criterion) {
+    SheetWindowState& w = engine.sheet.window;
+    // The caption shows "Z.. S.." once a cell of a table was chosen.
+    if (w.shownGrid.empty() || w.positionText.empty() || w.positionText[0] != 'Z') return false;
+    ExtractRequest request;
+    request.grid = w.shownGrid;
+    request.col = w.currentCells[w.shownGrid].col;
+    request.row = w.currentCells[w.shownGrid].row;
+    request.line = column ? ExtractLine::Column : ExtractLine::Row;
+    if (const std::string extra = Trim(extraText); !extra.empty()) request.extra = ParseInt(extra);
+    request.criterion = criterion;
+    w.criterion = criterion;
+    if (!w.searchGrid.empty()) {
+        request.area = SearchArea{w.searchGrid,   w.searchFrom.col, w.searchFrom.row,
+                                  w.searchTo.col, w.searchTo.row,   w.secondGrid};
+    }
+    if (!MakeExtract(engine, request)) return false;
+    const auto tabs = SheetTabs(engine.sheet.schoolYearCode);
+    for (size_t i = 0; i < tabs.size(); ++i) {
+        if (tabs[i].page == SheetPage::Extract) ShowSheetTab(engine, static_cast<int>(i));
+    }
     return true;
 }
 

@@ -42,5 +42,10 @@ void SetSecondGrid(Engine& engine, bool on);
 // criterion is loaded and shown; a message when there is none. False when the criterion or
 // the area is missing.
 bool SBsearchnextClick(Engine& engine, const std::string& criterion);
+// The "Z   S" panel: the extract of the selected cell's row or column over the schools that
+// meet the search condition, with the extra row or column of `extraText` when it holds a
+// number; the sheet then shows the tab "Auszug". False when nothing was made.
+bool PanelZSClick(Engine& engine, bool column, const std::string& extraText,
+                  const std::string& criterion);
 
 } // namespace tev

@@ -5,6 +5,7 @@
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
 #include "sheet/sheet_tabs.h"
+#include "sheet/sheet_text_forms.h"
 #include "sheet/sheet_view_texts.h"
 #include "sheet/table_titles.h"
 
@@ -55,6 +56,16 @@ void ShowPage(Engine& engine, bool runTest) {
         w.listLines = sheet.findings;
         w.listInArial = true;
         break;
+    case SheetPage::Form1:
+        FillGridFromForm(*sheet.grids.Find("SG00"), WriteFormular1(sheet.grids));
+        break;
+    case SheetPage::Form56:
+        FillGridFromForm(*sheet.grids.Find("SG01"),
+                         WriteFormular56(sheet.grids, sheet.courseRegime));
+        break;
+    case SheetPage::Comparison:
+        FillGridFromForm(*sheet.grids.Find("SG01"), WriteHoursComparison(sheet.grids));
+        break;
     case SheetPage::Note9:
         w.listLines = {"\"zu 9\"  kann in WnnTEV  hier keine Informationen liefern"};
         break;
@@ -70,23 +81,9 @@ void ShowPage(Engine& engine, bool runTest) {
 
 } // namespace
 
-bool IsSheetPageAvailable(SheetPage page) {
-    switch (page) {
-    case SheetPage::Form1:
-    case SheetPage::Form56:
-    case SheetPage::Comparison:
-    case SheetPage::Extract:
-        return false;
-    default:
-        return true;
-    }
-}
-
 void ShowSheetTab(Engine& engine, int tabIndex) {
     const auto tabs = SheetTabs(engine.sheet.schoolYearCode);
-    if (tabIndex < 0 || tabIndex >= static_cast<int>(tabs.size()) ||
-        !IsSheetPageAvailable(tabs[tabIndex].page))
-        return;
+    if (tabIndex < 0 || tabIndex >= static_cast<int>(tabs.size())) return;
     engine.sheet.window.tabIndex = tabIndex;
     ShowPage(engine, true);
 }

@@ -8,10 +8,6 @@
 
 namespace tev {
 
-// Whether the program can show a page yet: the text forms and the extract come with the
-// sheet printing.
-bool IsSheetPageAvailable(SheetPage page);
-
 // A click on a tab: shows its page (ShowTable); the "Test" tabs run the plausibility test. A
 // page that is not available leaves the shown one.
 void ShowSheetTab(Engine& engine, int tabIndex);

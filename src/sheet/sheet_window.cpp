@@ -234,15 +234,20 @@ QWidget* TFormSt2::BuildSearchRow() {
     position_ = new ClickLabel("Z   S");
     position_->setObjectName("PanelZS");
     position_->setFrameShape(QFrame::StyledPanel);
-    position_->setToolTip(QString::fromUtf8(kExtractHint) +
-                          QString::fromUtf8("\n(Auszug: noch nicht verfügbar)"));
-    // The extract comes with the sheet printing; until then the panel only shows the position.
+    position_->setToolTip(QString::fromUtf8(kExtractHint));
+    // Left half: the row, right half: the column.
+    connect(position_, &ClickLabel::pressed, this, [this](QPoint at) {
+        const bool column = at.x() > position_->width() / 2;
+        Run([this, column] {
+            PanelZSClick(engine_, column, TypedText(extraRowCol_->text()),
+                         TypedText(criterion_->text()));
+        });
+    });
     layout->addWidget(position_);
     auto* extra = Panel("Panel6");
     extraRowCol_ = new QLineEdit;
     extraRowCol_->setObjectName("EditZS");
     extraRowCol_->setFixedWidth(kExtraRowColWidth);
-    extraRowCol_->setEnabled(false);
     Row(extra)->addWidget(extraRowCol_);
     layout->addWidget(extra);
 
@@ -362,10 +367,7 @@ void TFormSt2::RefreshTabs() {
         while (tabs_->count() > 0)
             tabs_->removeTab(0);
         for (const SheetTab& tab : tabs) {
-            const int index = tabs_->addTab(ShownText(tab.caption));
-            if (IsSheetPageAvailable(tab.page)) continue;
-            tabs_->setTabEnabled(index, false);
-            tabs_->setTabToolTip(index, QString::fromUtf8("kommt mit dem Drucken der Tabellen"));
+            tabs_->addTab(ShownText(tab.caption));
         }
     }
     tabs_->setCurrentIndex(engine_.sheet.window.tabIndex);

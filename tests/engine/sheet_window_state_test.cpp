@@ -78,10 +78,31 @@ TEST_F(SheetPages, EachPageHasItsCaptionSubHeadingAndPanels) {
     EXPECT_EQ(shown.listLines[1], "1.1 Sch\x81ler");
     EXPECT_TRUE(shown.caption.starts_with("Statistik  2016/17")) << shown.caption;
 
-    // A page the program cannot show yet keeps the page that is shown.
-    const int before = shown.tabIndex;
-    Show("Auszug");
-    EXPECT_EQ(shown.tabIndex, before);
+    // The text forms are cut into the overview grids.
+    Show("1");
+    EXPECT_EQ(shown.shownGrid, "SG00");
+    EXPECT_EQ(engine.sheet.grids.Find("SG00")->Cells(0, 0).rfind("Formular1", 0), 0u);
+    Show("9.1+9.2");
+    EXPECT_EQ(shown.shownGrid, "SG01");
+    EXPECT_EQ(engine.sheet.grids.Find("SG01")->Cells(0, 0).rfind("F9.1", 0), 0u)
+        << engine.sheet.grids.Find("SG01")->Cells(0, 0);
+}
+
+// The "Z   S" panel: the row of the chosen cell over the schools that meet the condition.
+TEST_F(SheetPages, ThePositionPanelMakesTheExtractAndShowsIt) {
+    EXPECT_FALSE(PanelZSClick(engine, false, "", ">0")) << "no cell chosen yet";
+    Show("2.1");
+    SelectSheetCell(engine, 1, 1);
+    for (const char* answer : {"nein", "ja", "alle"}) // short report, together, range
+        ui.AddAnswer(answer);
+    ASSERT_TRUE(PanelZSClick(engine, false, "", ">0"));
+    EXPECT_EQ(shown.shownGrid, "SG00");
+    const StringGrid& extract = *engine.sheet.grids.Find("SG00");
+    EXPECT_EQ(extract.Cells(0, 0).rfind("Auszug  2.1 Zeile  1", 0), 0u) << extract.Cells(0, 0);
+    // Class 5 boys are 0, 3, 7, empty and 4: three schools and the sum.
+    ASSERT_EQ(extract.RowCount(), 5);
+    EXPECT_EQ(Trim(extract.Cells(0, 4)), "zusammen");
+    EXPECT_EQ(Trim(extract.Cells(2, 4)), "14");
 }
 
 TEST_F(SheetPages, NotesOfTheTablesThatHaveThem) {
