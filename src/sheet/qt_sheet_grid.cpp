@@ -121,9 +121,9 @@ QVariant SheetGridModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return ShownText(Trim(cell));
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignVCenter | (!fixed && LooksNumeric(Trim(cell))
-                                                           ? Qt::AlignRight
-                                                           : Qt::AlignLeft));
+        return QVariant::fromValue(
+            Qt::AlignVCenter |
+            (!fixed && LooksNumeric(Trim(cell)) ? Qt::AlignRight : Qt::AlignLeft));
     case Qt::BackgroundRole:
         return Background(*grid, col, row);
     case Qt::ForegroundRole:
@@ -149,8 +149,7 @@ Qt::ItemFlags SheetGridModel::flags(const QModelIndex& index) const {
     const int row = index.row();
     if (IsFixed(*grid, col, row)) return Qt::ItemIsEnabled;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (IsEditable(*grid, col, row) && IsTypedEntryAllowed(*grid, col))
-        flags |= Qt::ItemIsEditable;
+    if (IsEditable(*grid, col, row) && IsTypedEntryAllowed(*grid, col)) flags |= Qt::ItemIsEditable;
     return flags;
 }
 
@@ -194,7 +193,8 @@ QWidget* SheetCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     editor->setFrame(false);
     auto* model = qobject_cast<SheetGridModel*>(const_cast<QAbstractItemModel*>(index.model()));
     if (model == nullptr) return editor;
-    if (const StringGrid* grid = model->Grid(); grid && !CellEditMask(*grid, index.column()).empty())
+    if (const StringGrid* grid = model->Grid();
+        grid && !CellEditMask(*grid, index.column()).empty())
         editor->setValidator(
             new QRegularExpressionValidator(QRegularExpression("[-+ 0-9]{0,4}"), editor));
     // Every change of the text counts at once, so that the sums follow while typing.
@@ -325,7 +325,8 @@ void SheetGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     // A cell must not hide under the pinned headings.
     const QRect cell = visualRect(index);
     if (index.column() >= fixedCols_ && cell.left() < PinnedWidth())
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (PinnedWidth() - cell.left()));
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() -
+                                        (PinnedWidth() - cell.left()));
     if (index.row() >= fixedRows_ && cell.top() < PinnedHeight())
         verticalScrollBar()->setValue(verticalScrollBar()->value() - (PinnedHeight() - cell.top()));
 }

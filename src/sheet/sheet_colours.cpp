@@ -14,10 +14,10 @@ struct NamedColour {
 
 // The window toolkit's named colours; "ActiveCaption" as the system shows a title bar.
 constexpr NamedColour kColours[] = {
-    {"Olive", {128, 128, 0}},    {"Green", {0, 128, 0}},     {"Teal", {0, 128, 128}},
-    {"Gray", {128, 128, 128}},   {"Silver", {192, 192, 192}}, {"Lime", {0, 255, 0}},
-    {"Yellow", {255, 255, 0}},   {"Blue", {0, 0, 255}},      {"Red", {255, 0, 0}},
-    {"Fuchsia", {255, 0, 255}},  {"Aqua", {0, 255, 255}},    {"White", {255, 255, 255}},
+    {"Olive", {128, 128, 0}},           {"Green", {0, 128, 0}},      {"Teal", {0, 128, 128}},
+    {"Gray", {128, 128, 128}},          {"Silver", {192, 192, 192}}, {"Lime", {0, 255, 0}},
+    {"Yellow", {255, 255, 0}},          {"Blue", {0, 0, 255}},       {"Red", {255, 0, 0}},
+    {"Fuchsia", {255, 0, 255}},         {"Aqua", {0, 255, 255}},     {"White", {255, 255, 255}},
     {"ActiveCaption", {153, 180, 209}},
 };
 

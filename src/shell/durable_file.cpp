@@ -77,7 +77,9 @@ bool DurableFile::Finish() {
         errno = syncError;
         return Fail("auf die Platte bringen");
     }
-    if (!closed) return Fail("schlie\xDF" "en"); // CP1252, as every message
+    if (!closed)
+        return Fail("schlie\xDF"
+                    "en"); // CP1252, as every message
     return true;
 }
 

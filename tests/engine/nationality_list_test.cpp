@@ -39,7 +39,8 @@ struct NationalityOffice : ::testing::Test {
 } // namespace
 
 TEST(NationalityRefusal, CodesNoLongerAllowedFromTheirYearOn) {
-    const std::string montenegro = "bitte  140 Montenegro  oder  150 Kosovo  oder  170 Serbien verwenden!";
+    const std::string montenegro =
+        "bitte  140 Montenegro  oder  150 Kosovo  oder  170 Serbien verwenden!";
     const std::string sudan = Win("bitte  277 Sudan  oder  278 Südsudan  verwenden!");
     struct Case {
         int code;
@@ -47,14 +48,20 @@ TEST(NationalityRefusal, CodesNoLongerAllowedFromTheirYearOn) {
         std::string refusal;
     };
     const Case cases[] = {
-        {138, 100, montenegro}, {276, 112, ""}, {276, 113, sudan}, {199, 113, ""},
+        {138, 100, montenegro},
+        {276, 112, ""},
+        {276, 113, sudan},
+        {199, 113, ""},
         {199, 114, "199 Europa ab 2014/15 nicht mehr verwenden!"},
         {525, 114, "525 Europa ab 2014/15 nicht mehr verwenden!"},
-        {999, 120, ""}, {170, 120, ""}, {277, 120, ""},
+        {999, 120, ""},
+        {170, 120, ""},
+        {277, 120, ""},
     };
     for (const Case& c : cases) {
         const std::string line = std::to_string(c.code) + " Europa";
-        EXPECT_EQ(NationalityRefusal(c.code, line, c.year), c.refusal) << c.code << " in " << c.year;
+        EXPECT_EQ(NationalityRefusal(c.code, line, c.year), c.refusal)
+            << c.code << " in " << c.year;
     }
 }
 

@@ -228,7 +228,8 @@ TEST_F(SummaryOffice, MoreThan7000CellsAreAllKept) {
     int present = 0;
     for (int r = 1; r <= 100; ++r)
         for (int c = 1; c <= 80; ++c)
-            if (const SummaryCell* cell = store.Find(22, r, c); cell && cell->sum == (r + c) % 9 + 1)
+            if (const SummaryCell* cell = store.Find(22, r, c);
+                cell && cell->sum == (r + c) % 9 + 1)
                 ++present;
     EXPECT_EQ(present, 8000);
     EXPECT_EQ(Grid(22).Cells(80, 100), "1");

@@ -24,9 +24,12 @@ std::vector<SheetSchool> SheetSchools() {
 }
 
 std::vector<std::string> NationalityLines() {
-    return {"121 Albanien", "133 Serbien und Montenegro", "138 Jugoslawien",
-            "140 Montenegro", "150 Kosovo", "170 Serbien", "199 Europa sonstige",
-            "230 Algerien", "276 Sudan (alt)", "277 Sudan", "525 Ozeanien sonstige"};
+    return {"121 Albanien",         "133 Serbien und Montenegro",
+            "138 Jugoslawien",      "140 Montenegro",
+            "150 Kosovo",           "170 Serbien",
+            "199 Europa sonstige",  "230 Algerien",
+            "276 Sudan (alt)",      "277 Sudan",
+            "525 Ozeanien sonstige"};
 }
 
 void WriteSheetOffice(const std::filesystem::path& dir, const std::vector<SheetSchool>& schools) {
@@ -38,8 +41,7 @@ void WriteSheetOffice(const std::filesystem::path& dir, const std::vector<SheetS
         line.name = school.shortName + "nasium";
         line.regional = school.regional;
         names.push_back(line.Text());
-        std::vector<std::string> lines = {Header("21", school),
-                                          " 0;;5;6;7;8;9;10;11;zusammen",
+        std::vector<std::string> lines = {Header("21", school), " 0;;5;6;7;8;9;10;11;zusammen",
                                           " 1;m\x84nnlich;" + school.boys5 + ";;;;;;;"};
         lines.push_back(Header("23", school));
         lines.push_back(" 0;Id-Nr;Staatsangeh\x94rigkeit;Anzahl der Sch\x81ler");
