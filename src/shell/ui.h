@@ -9,6 +9,7 @@ namespace tev {
 
 class PrintCanvas;
 struct GridTool;
+struct BarChart;
 
 enum class YesNoCancel { Yes, No, Cancel };
 
@@ -68,6 +69,8 @@ public:
     // with the popup entries. True when closed with OK; the tool's grid then holds the
     // reworked table. Cancelled, the grid is as it was given (files saved meanwhile stay).
     virtual bool ShowGridTool(GridTool& tool) = 0;
+    // A report's chart (output/bar_chart.h). A face that draws no charts leaves it out.
+    virtual void ShowChart(const BarChart& /*chart*/) {}
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.
