@@ -9,6 +9,9 @@
 namespace tev::cli {
 
 void PrintShownGrids(const Engine& engine) {
+    // A report that fills the upper table leaves it shown.
+    if (engine.window.upperTableVisible && !engine.upperTable.IsBlank())
+        PrintGridBlock(engine.upperTable, "UpperTable");
     const SummaryState& summary = engine.summary;
     if (!summary.windowVisible) return;
     for (int table : SummaryTables(summary.schoolYearCode)) {

@@ -74,8 +74,8 @@ void PrintLines(const std::vector<std::string>& lines) {
         std::cout << DisplayText(line) << '\n';
 }
 
-void PrintGridBlock(const StringGrid& grid) {
-    std::cout << "# " << grid.Name() << '\n';
+void PrintGridBlock(const StringGrid& grid, const std::string& name) {
+    std::cout << "# " << (name.empty() ? grid.Name() : name) << '\n';
     for (int row = 0; row < grid.RowCount(); ++row) {
         std::string line;
         for (int col = 0; col < grid.ColCount(); ++col) {

@@ -22,7 +22,8 @@ bool FinishPrinting(Session& session);
 // Lines to stdout, as UTF-8.
 void PrintLines(const std::vector<std::string>& lines);
 // A grid block: "# " + the grid's name, then each row from row 0, cells joined by ";".
-void PrintGridBlock(const StringGrid& grid);
+// Under the grid's own name unless another is given.
+void PrintGridBlock(const StringGrid& grid, const std::string& name = {});
 // A list printed as a block: "# " + its name, then one line per item.
 void PrintListBlock(const std::string& name, const std::vector<std::string>& lines);
 

@@ -12,13 +12,6 @@ namespace {
 constexpr int kSchoolListFontCode = 0;
 constexpr int kOutputBoxFontCode = 35;
 
-bool GridIsEmpty(const StringGrid& grid) {
-    for (int row = 0; row < grid.RowCount(); ++row)
-        for (int col = 0; col < grid.ColCount(); ++col)
-            if (grid.Cells(col, row).find_first_not_of(' ') != std::string::npos) return false;
-    return true;
-}
-
 } // namespace
 
 void DruckerOptionen1Click(Engine& engine) {
@@ -63,7 +56,7 @@ void SGauswDblClick(Engine& engine, const GridPrintContext& context) {
 
 void ObereTabelleAuswertungcsv1Click(Engine& engine) {
     // A file of bare separators would pass for a report that found nothing.
-    if (GridIsEmpty(engine.upperTable))
+    if (engine.upperTable.IsBlank())
         engine.services.messages.ShowInfo(
             Win("Die obere Tabelle ist leer (noch keine Auswertung); die Datei enthält keine "
                 "Werte."));

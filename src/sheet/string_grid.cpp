@@ -79,6 +79,13 @@ void StringGrid::FillCol(int col, std::string_view text) {
         rows_[r][col] = std::move(items[r]);
 }
 
+bool StringGrid::IsBlank() const {
+    for (const auto& row : rows_)
+        for (const auto& cell : row)
+            if (cell.find_first_not_of(' ') != std::string::npos) return false;
+    return true;
+}
+
 void StringGrid::Clear() {
     for (auto& row : rows_)
         for (auto& cell : row)

@@ -52,6 +52,8 @@ public:
 
     // Empties every cell; the shape stays.
     void Clear();
+    // True when no cell holds more than blanks.
+    bool IsBlank() const;
 
     // An empty column or row before the given one (at the end for the count), with the
     // default size; false when the grid is at its bound or the place is outside.

@@ -12,6 +12,11 @@ void ObereTabelleschlieen1Click(Engine& engine) {
     engine.window.upperTableVisible = !engine.window.upperTableVisible;
 }
 
+void ShowUpperTable(Engine& engine, int height) {
+    engine.window.upperTableVisible = true;
+    if (height > 0) engine.upperTableHeight = height;
+}
+
 void weitereAuswertungen1Click(Engine& engine) {
     static const std::string note =
         Win("Im Kurzbericht werden nur die Klassenkopfdaten (Klassen- und Profilzahlen) "
