@@ -112,7 +112,25 @@ void ComputeDemandOnLoad(Engine& engine) {
             state.sglbr.SetCells(1, row, "");
         state.summarySchool = engine.sheet.schoolNumber;
     }
-    Compute(engine, 0);
+    state.loadComputationPending = state.deferOnLoad;
+    if (!state.deferOnLoad) Compute(engine, 0);
+}
+
+DeferDemandOnLoad::DeferDemandOnLoad(Engine& engine)
+    : engine_(engine), saved_(engine.demand.deferOnLoad) {
+    engine.demand.deferOnLoad = true;
+}
+
+DeferDemandOnLoad::~DeferDemandOnLoad() {
+    // Left pending when the loop was broken off: the window computes it when it opens.
+    engine_.demand.deferOnLoad = saved_;
+}
+
+void DeferDemandOnLoad::Finish() {
+    engine_.demand.deferOnLoad = saved_;
+    if (saved_ || !engine_.demand.loadComputationPending) return;
+    engine_.demand.loadComputationPending = false;
+    Compute(engine_, 0);
 }
 
 void Lehrerbedarf1Click(Engine& engine) {
@@ -123,7 +141,7 @@ void Lehrerbedarf1Click(Engine& engine) {
     if (engine.sheet.schoolNumber.empty()) {
         if (engine.schoolList.itemIndex < 0) SelectListedSchool(engine, 0);
         LBClick(engine);
-    } else if (engine.sheet.record.demand.yearCode == 0) {
+    } else if (engine.sheet.record.demand.yearCode == 0 || engine.demand.loadComputationPending) {
         ComputeDemandOnLoad(engine);
     }
     engine.demand.visible = true;

@@ -17,6 +17,22 @@ void DemandFormCreate(Engine& engine);
 // another school is shown.
 void ComputeDemandOnLoad(Engine& engine);
 
+// While it lives, loading a school leaves its demand computation pending; Finish runs the
+// pending one for the school that is loaded then. For loops that never read the demand of the
+// schools they pass: the demand of each load would be thrown away by the next.
+class DeferDemandOnLoad {
+public:
+    explicit DeferDemandOnLoad(Engine& engine);
+    ~DeferDemandOnLoad();
+    DeferDemandOnLoad(const DeferDemandOnLoad&) = delete;
+    DeferDemandOnLoad& operator=(const DeferDemandOnLoad&) = delete;
+    void Finish();
+
+private:
+    Engine& engine_;
+    bool saved_;
+};
+
 // Main menu "Lehrerbedarf": the window for the loaded school (the first one when none is).
 void Lehrerbedarf1Click(Engine& engine);
 

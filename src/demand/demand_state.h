@@ -48,6 +48,10 @@ struct DemandWindowState {
 
     // The school whose entries rows 4 to 7 of SGLBR hold.
     std::string summarySchool;
+    // A loop over many schools computes the demand only for the school it leaves loaded
+    // (DeferDemandOnLoad); until then the computation of the last load is pending.
+    bool deferOnLoad = false;
+    bool loadComputationPending = false;
 };
 
 } // namespace tev

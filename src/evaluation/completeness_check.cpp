@@ -1,5 +1,6 @@
 #include "evaluation/completeness_check.h"
 
+#include "demand/demand_commands.h"
 #include "evaluation/school_loop.h"
 #include "output/codepage.h"
 #include "output/print_list.h"
@@ -126,8 +127,10 @@ void Testen1Click(Engine& engine) {
     run.messageLimit = messages.AskYesNo("jeweils nur max. 3 Zeilen anzeigen") ? kMessageLimitShort
                                                                                : kMessageLimitLong;
     engine.outputBox.Clear();
+    DeferDemandOnLoad demand(engine);
     ForEachSchool(engine, *range,
                   [&](int index, bool loaded) { TestOneSchool(engine, run, index, loaded); });
+    demand.Finish();
     engine.outputBox.Add("PROTOKOLL:");
     for (size_t row = 0; row < run.counters.size(); ++row) {
         engine.outputBox.Add("   " + DataTestTexts()[row] + ":" + FormatInt(run.counters[row], 3));

@@ -25,18 +25,26 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
     return out.append(text.substr(start));
 }
 
-std::string TrimRight(std::string_view text) {
+std::string_view TrimRightView(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && IsSpace(text[end - 1]))
         --end;
-    return std::string(text.substr(0, end));
+    return text.substr(0, end);
 }
 
-std::string Trim(std::string_view text) {
+std::string_view TrimView(std::string_view text) {
     size_t start = 0;
     while (start < text.size() && IsSpace(text[start]))
         ++start;
-    return TrimRight(text.substr(start));
+    return TrimRightView(text.substr(start));
+}
+
+std::string TrimRight(std::string_view text) {
+    return std::string(TrimRightView(text));
+}
+
+std::string Trim(std::string_view text) {
+    return std::string(TrimView(text));
 }
 
 std::string PadRight(std::string_view text, int width) {

@@ -63,6 +63,9 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
 // Trim and TrimRight drop blanks and control characters (line ends, the DOS end mark).
 std::string TrimRight(std::string_view text);
 std::string Trim(std::string_view text);
+// The same as views into the text, for look-ups that keep nothing.
+std::string_view TrimRightView(std::string_view text);
+std::string_view TrimView(std::string_view text);
 // Cuts or fills with blanks to exactly width characters.
 std::string PadRight(std::string_view text, int width);
 // A field of a fixed-width text line: a positive width pads with blanks on the right, a

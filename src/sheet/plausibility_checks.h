@@ -60,6 +60,8 @@ public:
     int Num(int table, int col, int row) const;
     // Trimmed cell text.
     std::string Text(int table, int col, int row) const;
+    // The same as a view into the cell, valid until the cell changes.
+    std::string_view TextView(int table, int col, int row) const;
     bool Empty(int table, int col, int row) const { return Text(table, col, row).empty(); }
 
     // A row of tables 1.1 + 1.8 at one level, and over all levels.

@@ -37,6 +37,10 @@ std::string Context::Text(int table, int col, int row) const {
     return Trim(Grid(table).Cells(col, row));
 }
 
+std::string_view Context::TextView(int table, int col, int row) const {
+    return TrimView(Grid(table).Cells(col, row));
+}
+
 int Context::PupilsOfTable(int table, int row, int level) const {
     return Num(table, 3 + level, row);
 }

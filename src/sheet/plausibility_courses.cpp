@@ -36,7 +36,7 @@ const char* YearText(int j) {
 int CourseRowOf(const Context& c, int table, std::string_view code) {
     const int last = c.Grid(table).RowCount() - 2;
     for (int row = 1; row <= last; ++row) {
-        if (c.Text(table, 0, row) == code) return row;
+        if (c.TextView(table, 0, row) == code) return row;
     }
     return -1;
 }

@@ -14,10 +14,13 @@ std::vector<std::string> Padded(std::initializer_list<const char*> codes) {
     return table;
 }
 
+// The entries are three characters; a code is compared by its first three, padded with blanks.
+// Every course row of a load looks its subject up here, so no key string is built.
 int IndexIn(const std::vector<std::string>& table, std::string_view code, int first) {
-    const std::string key = PadRight(code, 3);
+    char key[3] = {' ', ' ', ' '};
+    std::copy_n(code.begin(), std::min<size_t>(code.size(), 3), key);
     for (int i = first; i < static_cast<int>(table.size()); ++i)
-        if (table[i] == key) return i;
+        if (std::string_view(table[i]) == std::string_view(key, 3)) return i;
     return -1;
 }
 

@@ -1,12 +1,15 @@
 #include "data/data_set_format.h"
 #include "data/school_directory.h"
 #include "data/school_groups.h"
+#include "demand/demand_commands.h"
 #include "evaluation/completeness_check.h"
 #include "output/codepage.h"
 #include "output/recording_canvas.h"
 #include "output/text_routines.h"
 #include "plausibility_school.h"
 #include "shell/program_start.h"
+#include "shell/school_loading.h"
+#include "shell/school_selection.h"
 #include "shell/sort_choice.h"
 #include "support/engine_start.h"
 
@@ -258,4 +261,47 @@ TEST_F(DataTestFixture, FormsOf1997AreCounted) {
     Answer({"1", "ja", "ja", "abbruch", "abbruch"});
     Testen1Click(engine);
     EXPECT_TRUE(BoxHas("   noch Formulare von 1997:  1"));
+}
+
+namespace {
+
+std::vector<std::vector<std::string>> DemandCells(const Engine& engine) {
+    std::vector<std::vector<std::string>> cells;
+    for (const StringGrid* grid : {&engine.demand.sgbedarf, &engine.demand.sglbr1,
+                                   &engine.demand.sglbr2, &engine.demand.sglbr})
+        for (int row = 0; row < grid->RowCount(); ++row)
+            cells.push_back(grid->Row(row));
+    return cells;
+}
+
+} // namespace
+
+TEST_F(DataTestFixture, TheSchoolLeftLoadedHasTheDemandOfAPlainLoad) {
+    const auto beforeAnyLoad = DemandCells(engine);
+    Answer({"1-2", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    ASSERT_EQ(engine.sheet.schoolNumber, "222222");
+    const auto afterTest = DemandCells(engine);
+    ASSERT_NE(afterTest, beforeAnyLoad);
+    SelectListedSchool(engine, 0);
+    LBClick(engine);
+    SelectListedSchool(engine, 1);
+    LBClick(engine);
+    EXPECT_EQ(DemandCells(engine), afterTest);
+}
+
+TEST_F(DataTestFixture, TheDemandWindowComputesWhatAStoppedRunLeftPending) {
+    Answer({"1-2", "ja", "ja", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    const auto loadedDemand = DemandCells(engine);
+    SelectListedSchool(engine, 0);
+    LBClick(engine);
+    engine.demand.sgbedarf.Clear(); // what the deferred load must not leave so
+    {
+        DeferDemandOnLoad deferred(engine);
+        SelectListedSchool(engine, 1);
+        LBClick(engine);
+    } // broken off before Finish
+    Lehrerbedarf1Click(engine);
+    EXPECT_EQ(DemandCells(engine), loadedDemand);
 }
