@@ -351,3 +351,41 @@ TEST_F(PupilNumbersOffice, GroupedByRegionsHasSubtotalsThatAddUp) {
     }
     EXPECT_GE(subtotals, 1);
 }
+
+TEST_F(PupilNumbersOffice, AClassTableThatDisagreesIsMarkedInTheCellsAndListed) {
+    const int index = 3;
+    office->Load(index);
+    const std::string number = office->SchoolNumber(index);
+    const int classA = ParseInt(engine().sheet.grids.FindTable(12)->Cells(1, 1));
+    const int before = ParseInt(engine().sheet.grids.FindTable(12)->Cells(1, 15));
+    ASSERT_GT(classA, 0);
+    office->Plant(index, {{"SG12", 1, 1, std::to_string(classA + 2)}});
+    Run();
+    const std::string total = FormatInt(before + 2, 3);
+    // Two pupils more in the class table than in the track tables.
+    const std::string cell = total + "  -2?";
+    // The cells of the school's row in a file, column 0 first.
+    auto rowOf = [&number](const std::string& file) {
+        std::vector<std::string> cells{""};
+        const size_t row = file.find(";" + number + ";");
+        if (row == std::string::npos) return cells;
+        std::stringstream fields(file.substr(row + 1, file.find('\r', row) - row - 1));
+        for (std::string f; std::getline(fields, f, ';');)
+            cells.push_back(f);
+        return cells;
+    };
+    const auto first = rowOf(ReadFile(Work() / "18_Schz.csv"));
+    ASSERT_GT(first.size(), 3u);
+    EXPECT_EQ(first[3], cell) << "the level-5 total";
+    const std::string second = ReadFile(Work() / "18_Schzx.csv");
+    ASSERT_GT(rowOf(second).size(), 3u);
+    EXPECT_EQ(rowOf(second)[3], total) << "only the first three characters";
+    EXPECT_NE(second.find(";   Klst 5: " + cell), std::string::npos) << "the appended line";
+    bool listed = false;
+    for (const auto& line : engine().outputBox.lines()) {
+        listed = listed || (line.find(Win(";;Schülersumme<>Profilsumme:;   Klst 5: ") + cell) !=
+                            std::string::npos);
+    }
+    EXPECT_TRUE(listed);
+    office->Plant(index, {{"SG12", 1, 1, std::to_string(classA)}});
+}
