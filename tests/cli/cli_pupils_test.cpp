@@ -37,19 +37,8 @@ struct CliPupils : ::testing::Test {
         args.insert(args.end(), {"menu", path});
         return RunCli(TEV_CLI_PATH, args, work, environment);
     }
-    // The lines of the block "# NAME" up to the next block.
     static std::vector<std::string> Block(const CliResult& result, const std::string& name) {
-        std::vector<std::string> block;
-        bool inside = false;
-        for (const auto& line : result.OutLines()) {
-            if (line.rfind("# ", 0) == 0) {
-                if (inside) break;
-                inside = line == "# " + name;
-                continue;
-            }
-            if (inside) block.push_back(line);
-        }
-        return block;
+        return GridBlock(result.OutLines(), name);
     }
 };
 TempDir* CliPupils::temp = nullptr;

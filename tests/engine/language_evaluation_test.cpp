@@ -141,10 +141,7 @@ std::vector<std::vector<std::string>> FileSequences(const std::string& file,
             inside = line.rfind(".;" + table + ";", 0) == 0;
             continue;
         }
-        std::vector<std::string> fields;
-        std::stringstream cells(line);
-        for (std::string f; std::getline(cells, f, ';');)
-            fields.push_back(f);
+        const auto fields = SplitFields(line);
         const int row = std::stoi(fields[0]);
         if (!inside || row < 1 || row > 35 || fields.size() < 14) continue;
         if (!fields[13].empty() && std::stoi(fields[13]) > 0) rows.push_back(fields);

@@ -40,13 +40,31 @@ std::string FileCell(const std::string& file, const std::string& table, int col,
             continue;
         }
         if (!inside || std::stoi(line.substr(0, line.find(';'))) != row) continue;
-        std::vector<std::string> fields;
-        std::stringstream cells(line);
-        for (std::string field; std::getline(cells, field, ';');)
-            fields.push_back(field);
+        const auto fields = SplitFields(line);
         return col + 1 < static_cast<int>(fields.size()) ? fields[col + 1] : std::string();
     }
     return {};
+}
+
+// The rows of a report file below its heading line, each as wide as the full table.
+std::vector<std::vector<std::string>> CsvRows(const std::string& csv) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(csv);
+    std::string line;
+    std::getline(in, line); // the heading
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        rows.push_back(SplitFields(line));
+        rows.back().resize(kPupilNumbersCols);
+    }
+    return rows;
+}
+
+// The row of the school (its number in column 1); empty cells when it has none.
+std::vector<std::string> SchoolRow(const std::string& csv, const std::string& number) {
+    for (const auto& row : CsvRows(csv))
+        if (row[1] == number) return row;
+    return std::vector<std::string>(kPupilNumbersCols);
 }
 
 int Number(const std::string& text) {
@@ -225,20 +243,7 @@ DemoSheets* PupilNumbersOffice::office = nullptr;
 TEST_F(PupilNumbersOffice, SumRowIsTheSumOfTheSchoolRowsInEveryColumn) {
     Run();
     // The compact table is left: check the full table of the first file instead.
-    const std::string csv = ReadFile(Work() / "18_Schz.csv");
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(csv);
-    std::string line;
-    std::getline(in, line); // the heading
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string> cells;
-        std::stringstream fields(line);
-        for (std::string f; std::getline(fields, f, ';');)
-            cells.push_back(f);
-        cells.resize(kPupilNumbersCols);
-        rows.push_back(cells);
-    }
+    const auto rows = CsvRows(ReadFile(Work() / "18_Schz.csv"));
     ASSERT_EQ(rows.size(), static_cast<size_t>(office->SchoolCount() + 2));
     EXPECT_EQ(rows.back()[0], "Summe");
     for (int col = 2; col < kPupilNumbersCols; ++col) {
@@ -255,13 +260,8 @@ TEST_F(PupilNumbersOffice, SchoolCellsEqualTheirDataSetFiles) {
     for (int index : {0, 5, 11}) {
         const std::string number = office->SchoolNumber(index);
         const std::string file = DataFile(number);
-        const size_t at = csv.find(";" + number + ";");
-        ASSERT_NE(at, std::string::npos) << number;
-        std::stringstream fields(csv.substr(at + 1, csv.find('\r', at) - at - 1));
-        std::vector<std::string> cells{""}; // column 0, the name
-        for (std::string f; std::getline(fields, f, ';');)
-            cells.push_back(f);
-        cells.resize(kPupilNumbersCols);
+        const auto cells = SchoolRow(csv, number);
+        ASSERT_FALSE(cells[0].empty()) << number;
         for (int j = 1; j <= 7; ++j) {
             SCOPED_TRACE(number + " level " + std::to_string(j + 4));
             EXPECT_EQ(Number(cells[GroupColumn(j, 0)]), Number(FileCell(file, "91", 2, j + 2)));
@@ -314,19 +314,7 @@ TEST_F(PupilNumbersOffice, AFileThatCannotBeWrittenIsNamedAndNotClaimed) {
 TEST_F(PupilNumbersOffice, GroupedByRegionsHasSubtotalsThatAddUp) {
     Run("2");
     EXPECT_EQ(engine().window.sortIndex, 7);
-    const std::string csv = ReadFile(Work() / "18_Schz.csv");
-    std::istringstream in(csv);
-    std::vector<std::vector<std::string>> rows;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::vector<std::string> cells;
-        std::stringstream fields(line);
-        for (std::string f; std::getline(fields, f, ';');)
-            cells.push_back(f);
-        cells.resize(kPupilNumbersCols);
-        rows.push_back(cells);
-    }
+    const auto rows = CsvRows(ReadFile(Work() / "18_Schz.csv"));
     int subtotals = 0;
     for (size_t row = 1; row + 1 < rows.size(); ++row) {
         if (rows[row][1].rfind("zus.", 0) != 0) continue;
@@ -364,22 +352,9 @@ TEST_F(PupilNumbersOffice, AClassTableThatDisagreesIsMarkedInTheCellsAndListed) 
     const std::string total = FormatInt(before + 2, 3);
     // Two pupils more in the class table than in the track tables.
     const std::string cell = total + "  -2?";
-    // The cells of the school's row in a file, column 0 first.
-    auto rowOf = [&number](const std::string& file) {
-        std::vector<std::string> cells{""};
-        const size_t row = file.find(";" + number + ";");
-        if (row == std::string::npos) return cells;
-        std::stringstream fields(file.substr(row + 1, file.find('\r', row) - row - 1));
-        for (std::string f; std::getline(fields, f, ';');)
-            cells.push_back(f);
-        return cells;
-    };
-    const auto first = rowOf(ReadFile(Work() / "18_Schz.csv"));
-    ASSERT_GT(first.size(), 3u);
-    EXPECT_EQ(first[3], cell) << "the level-5 total";
+    EXPECT_EQ(SchoolRow(ReadFile(Work() / "18_Schz.csv"), number)[3], cell) << "level-5 total";
     const std::string second = ReadFile(Work() / "18_Schzx.csv");
-    ASSERT_GT(rowOf(second).size(), 3u);
-    EXPECT_EQ(rowOf(second)[3], total) << "only the first three characters";
+    EXPECT_EQ(SchoolRow(second, number)[3], total) << "only the first three characters";
     EXPECT_NE(second.find(";   Klst 5: " + cell), std::string::npos) << "the appended line";
     bool listed = false;
     for (const auto& line : engine().outputBox.lines()) {
