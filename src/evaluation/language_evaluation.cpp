@@ -6,8 +6,10 @@
 #include "output/text_routines.h"
 #include "shell/window_commands.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -108,7 +110,7 @@ LevelPupils& LevelPupils::operator+=(const LevelPupils& other) {
 
 LevelPupils FillLanguageEvaluationRow(StringGrid& grid, int row, const SheetGrids& grids) {
     LevelPupils pupilsOfLevels;
-    std::array<int, kLanguageEvaluationCols> counts{};
+    std::array<int64_t, kLanguageEvaluationCols> counts{};
     const StringGrid* tables[2] = {grids.FindTable(11), grids.FindTable(18)};
     for (int level = 5; level <= 9; ++level) {
         std::array<std::string, 2> texts;
@@ -116,7 +118,8 @@ LevelPupils FillLanguageEvaluationRow(StringGrid& grid, int row, const SheetGrid
             for (int t = 0; t < 2; ++t) {
                 const StringGrid* table = tables[t];
                 if (!table) continue;
-                const int count = ParseInt(table->Cells(level - 2, seqRow));
+                // A garbage cell cannot overflow the counts.
+                const int count = ClampInt(0, ParseInt(table->Cells(level - 2, seqRow)), 9'999'999);
                 if (count <= 0) continue;
                 std::array<char, 3> letters{};
                 std::string sequence;
@@ -154,7 +157,10 @@ LevelPupils FillLanguageEvaluationRow(StringGrid& grid, int row, const SheetGrid
         }
     }
     for (int col = kClass5Col; col < kLanguageEvaluationCols; ++col) {
-        if (IsCountColumn(col)) grid.SetCells(col, row, FormatInt(counts[col], kCountFormat));
+        if (IsCountColumn(col))
+            grid.SetCells(col, row,
+                          FormatInt(static_cast<int32_t>(std::min<int64_t>(counts[col], INT32_MAX)),
+                                    kCountFormat));
     }
     return pupilsOfLevels;
 }

@@ -137,8 +137,10 @@ void SchlerzahlenKurzbericht1Click(Engine& engine, int tag) {
     const int sortIndex = engine.window.sortIndex;
     const std::string sortCaption =
         sortIndex >= 0 && sortIndex < static_cast<int>(captions.size()) ? captions[sortIndex] : "";
-    const std::string title = Win("Schülerzahlen auswerten  (*") + engine.startup.yearSuffix + " " +
-                              engine.schoolGroup.substr(2, 20) + " nach " + sortCaption + ")";
+    const std::string title =
+        Win("Schülerzahlen auswerten  (*") + engine.startup.yearSuffix + " " +
+        (engine.schoolGroup.size() > 2 ? engine.schoolGroup.substr(2, 20) : "") + " nach " +
+        sortCaption + ")";
     table.SetCells(0, 0, title);
     const std::string note = Note();
     const std::string& suffixNow = engine.startup.yearSuffix;

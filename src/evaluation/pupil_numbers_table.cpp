@@ -20,14 +20,17 @@ std::string NumberOrEmpty(int value) {
     return value == 0 ? std::string() : FormatInt(value, kWidth3);
 }
 
+// No count of pupils comes near this; a garbage cell beyond it cannot overflow the sums.
+constexpr int kCountLimit = 9'999'999;
+
 int CellNumber(const StringGrid* grid, int col, int row) {
-    return grid ? ParseInt(grid->Cells(col, row)) : 0;
+    return grid ? ClampInt(-kCountLimit, ParseInt(grid->Cells(col, row)), kCountLimit) : 0;
 }
 
 // The class-table text followed by the difference to the track tables and "?"; the text alone
 // when they agree.
 std::string WithDiscrepancy(const std::string& classText, int tracks) {
-    const int difference = tracks - ParseInt(classText);
+    const int difference = tracks - ClampInt(-kCountLimit, ParseInt(classText), kCountLimit);
     if (difference == 0) return classText;
     return classText + FormatInt(difference, kWidth4Plus) + "?";
 }

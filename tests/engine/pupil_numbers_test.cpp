@@ -147,6 +147,23 @@ TEST(PupilNumbersRow, PreparatoryClassesFrom2016) {
     EXPECT_EQ(Number(table.Cells(GroupColumn(kPreparatoryGroup, 4), 1)), 4);
 }
 
+TEST(PupilNumbersRow, GarbageNumbersStayWithinBounds) {
+    Sheet sheet = EmptySheet(118);
+    Grid(sheet, 12).SetCells(1, 15, "-99999999999");
+    Grid(sheet, 11).SetCells(3, 55, "99999999999");
+    Grid(sheet, 18).SetCells(3, 55, "99999999999");
+    StringGrid table;
+    PreparePupilNumbersTable(table);
+    const std::string discrepancies = FillPupilNumbersRow(table, 1, sheet.grids, 118);
+    EXPECT_NE(discrepancies.find("?"), std::string::npos);
+    EXPECT_EQ(table.Cells(4, 1), "9999999");
+    table.SetRowCount(3);
+    table.SetCells(4, 2, "2147483647");
+    table.SetRowCount(4);
+    AddPupilNumbersSums(table);
+    EXPECT_EQ(table.Cells(4, 3), "2147483647") << "the sum saturates";
+}
+
 TEST(PupilNumbersTable, SubtotalsOnlyForBlocksOfTwoOrMoreSchools) {
     StringGrid table;
     PreparePupilNumbersTable(table);
