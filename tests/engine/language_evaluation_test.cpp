@@ -6,11 +6,10 @@
 #include "output/codepage.h"
 #include "output/text_routines.h"
 #include "sheet/record_mapping.h"
-#include "support/demo_sheets.h"
+#include "support/demo_office_fixture.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace tev;
 using namespace tev::test;
@@ -109,42 +108,15 @@ TEST(LanguageEvaluationRow, SequenceTextsBlocksAndClassNineColumns) {
 
 namespace {
 
-struct LanguageOffice : ::testing::Test {
-    static DemoSheets* office;
-    static void SetUpTestSuite() { office = new DemoSheets(8, 118, 11); }
-    static void TearDownTestSuite() {
-        delete office;
-        office = nullptr;
-    }
-    Engine& engine() { return office->engine(); }
-    ScriptedUi& ui() { return office->ui(); }
-    void Answer(std::initializer_list<const char*> answers) {
-        ui().ClearAnswers();
-        for (const char* answer : answers)
-            ui().AddAnswer(answer);
-    }
-    std::string DataFile(int index) const {
-        return ReadFile(office->office() / "TEV" / ("SL" + office->SchoolNumber(index) + ".18"));
-    }
-};
-DemoSheets* LanguageOffice::office = nullptr;
+using LanguageOffice = DemoOfficeFixture<8, 118, 11>;
 
 // The sequence rows 1..35 of a table block with a sum above 0, as their fields.
 std::vector<std::vector<std::string>> FileSequences(const std::string& file,
                                                     const std::string& table) {
     std::vector<std::vector<std::string>> rows;
-    std::istringstream in(file);
-    bool inside = false;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind(".;", 0) == 0) {
-            inside = line.rfind(".;" + table + ";", 0) == 0;
-            continue;
-        }
-        const auto fields = SplitFields(line);
-        const int row = std::stoi(fields[0]);
-        if (!inside || row < 1 || row > 35 || fields.size() < 14) continue;
-        if (!fields[13].empty() && std::stoi(fields[13]) > 0) rows.push_back(fields);
+    for (const auto& [row, fields] : DataSetBlock(file, table)) {
+        if (row >= 1 && row <= 35 && fields.size() >= 14 && ParseInt(fields[13]) > 0)
+            rows.push_back(fields);
     }
     return rows;
 }
