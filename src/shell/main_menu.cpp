@@ -5,6 +5,10 @@
 #include "demand/demand_commands.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/general_evaluation.h"
+#include "evaluation/language_evaluation.h"
+#include "evaluation/language_search.h"
+#include "evaluation/pupil_numbers.h"
+#include "evaluation/sequence_extract.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
@@ -43,20 +47,20 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Drucken/Obere Tabelle (Auswertung) -> *.csv", "ObereTabelleAuswertungcsv1Click",
              ObereTabelleAuswertungcsv1Click, false},
             {"Kurzbericht/Schülerzahlen ( Kurzberichtauswertung!!! )",
-             "SchlerzahlenKurzbericht1Click", nullptr, false},
+             "SchlerzahlenKurzbericht1Click", SchlerzahlenKurzberichtauswertung1Click, false},
             {"Kurzbericht/weitere Auswertungen", "weitereAuswertungen1Click",
              weitereAuswertungen1Click, false},
             {"Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt",
              "ZentraleKlassenarbeit1Click", nullptr, false},
             {"Auswerten/---Hinweis", "Hinweis1Click", nullptr, false},
             {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
-             nullptr, false},
+             SchlerzahlenOktoberstatistik1Click, false},
             {"Auswerten/Auswerten allgemein", "AuswertenClick", AuswertenAllgemein1Click, false},
             {"Auswerten/Auswerten allgemein (ohne Testkennz.berücks.)", "AuswertenClick",
              AuswertenOhneTestkennz1Click, false},
-            {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", nullptr, false},
+            {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", SBPrFSpClick, false},
             {"Auswerten/Auswerten nach Fremdsprachen Kl.5 - 9 sowie 2.FS",
-             "AuswertennachFremdsprachenKl5791Click", nullptr, false},
+             "AuswertennachFremdsprachenKl5791Click", AuswertennachFremdsprachenKl5791Click, false},
             {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", nullptr, false},
             {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click", nullptr,
              false},
@@ -80,7 +84,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"XXX/Suche Schule", "SucheSchule1Click", SucheSchule1Click, true},
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
              true},
-            {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", nullptr, true},
+            {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", FSFolgen8j1Click, true},
             {"XXX/Suche  N", "SucheN1Click", nullptr, true},
             {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", nullptr, true},
             {"XXX/_ein", "ein1Click", ein1Click, true},

@@ -32,19 +32,8 @@ struct CliSummary : ::testing::Test {
     }
 };
 
-// The lines of the block "# NAME" up to the next block.
 std::vector<std::string> Block(const std::vector<std::string>& lines, const std::string& name) {
-    std::vector<std::string> block;
-    bool inside = false;
-    for (const auto& line : lines) {
-        if (line.rfind("# ", 0) == 0) {
-            if (inside) break;
-            inside = line == "# " + name;
-            continue;
-        }
-        if (inside) block.push_back(line);
-    }
-    return block;
+    return GridBlock(lines, name);
 }
 
 std::vector<std::string> Fields(const std::string& line) {

@@ -13,6 +13,9 @@ struct CliResult {
     std::vector<std::string> OutLines() const;
 };
 
+// The lines of the grid block "# NAME" of a run's output, up to the next block.
+std::vector<std::string> GridBlock(const std::vector<std::string>& lines, const std::string& name);
+
 // Runs the program in the folder `workDirectory` with the arguments.
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
                  const std::filesystem::path& workDirectory,

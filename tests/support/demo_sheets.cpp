@@ -3,9 +3,11 @@
 #include "data/data_set_file.h"
 #include "data/demo/demo_office.h"
 #include "output/recording_canvas.h"
+#include "output/text_routines.h"
 #include "sheet/record_mapping.h"
 #include "shell/school_loading.h"
 #include "shell/school_selection.h"
+#include "support/demo_office_fixture.h"
 #include "support/engine_start.h"
 
 #include <stdexcept>
@@ -60,6 +62,22 @@ void DemoSheets::Plant(int index, const std::vector<CellText>& cells) {
     }
     ui_.AddAnswer("ja");
     if (!SaveDataSet(*engine_, 0)) throw std::runtime_error("not saved: " + SchoolNumber(index));
+}
+
+std::map<int, std::vector<std::string>> DataSetBlock(const std::string& fileText,
+                                                     const std::string& table) {
+    std::map<int, std::vector<std::string>> rows;
+    bool inside = false;
+    for (const auto& line : SplitFields(ReplaceAll(fileText, "\r\n", "\n"), '\n')) {
+        if (line.rfind(".;", 0) == 0) {
+            inside = line.rfind(".;" + table + ";", 0) == 0;
+            continue;
+        }
+        if (!inside || line.empty()) continue;
+        auto fields = SplitFields(line);
+        rows[ParseInt(fields[0])] = std::move(fields);
+    }
+    return rows;
 }
 
 } // namespace tev::test
