@@ -212,4 +212,76 @@ TEST_F(PrintGridTest, WithoutChoiceDialogsNothingIsAsked) {
     EXPECT_NE(canvas->FindText("19/2"), nullptr);
 }
 
+// The recording canvas writes 24 units a character at height 40; the grid's text is 23 high.
+int GridTextWidth(const std::string& text) {
+    return static_cast<int>(text.size()) * 24 * 23 / 40;
+}
+
+TEST_F(PrintGridTest, LabelsStayWholeAndNumbersLineUpAtTheRight) {
+    StringGrid grid("SGzahlen", 3, 4);
+    grid.SetFixedRows(1);
+    grid.SetColWidth(0, 40); // far narrower than its labels
+    const std::string label = "fachfremd erteilte Unterrichtsstunden";
+    const std::vector<std::vector<std::string>> cells = {
+        {"", "K1", "K2"}, {label, "7", "5a"}, {"Summe", "12", "Text"}, {"Hälfte", Win("1½"), ""}};
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col)
+            grid.SetCells(col, row, cells[row][col]);
+    }
+    engine.print.controlFlags |= kPrintNoChoiceDialogs;
+    ASSERT_TRUE(PrintGrid(engine, "Zahlen", grid, -1));
+
+    const CanvasCall* whole = canvas->FindText(label);
+    ASSERT_NE(whole, nullptr) << "the label is cut";
+    const CanvasCall* heading = canvas->FindText("K1");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_GE(heading->x, whole->x + GridTextWidth(label)) << "the label runs into column 1";
+
+    auto rightEdge = [&](const std::string& text) {
+        const CanvasCall* call = canvas->FindText(text);
+        return call ? call->x + GridTextWidth(text) : -1;
+    };
+    EXPECT_EQ(rightEdge("7"), rightEdge("12"));
+    EXPECT_EQ(rightEdge("7"), rightEdge(Win("1½")));
+    EXPECT_GT(canvas->FindText("7")->x, heading->x) << "a typed number stands left";
+    EXPECT_EQ(canvas->FindText("5a")->x, canvas->FindText("K2")->x) << "texts stay left";
+    EXPECT_EQ(canvas->FindText("Text")->x, canvas->FindText("K2")->x);
+}
+
+// One strip asked for, but the texts need more than a line: nothing is cut, the rest goes on
+// a further strip. Columns that print nothing get no strip of their own.
+TEST_F(PrintGridTest, TooWideStripsSplitAndBlankStripsAreLeftOut) {
+    using namespace std::string_literals;
+    engine.print.controlFlags |= kPrintNoChoiceDialogs;
+    const std::string wide(20, 'x');
+    StringGrid grid = MakeGrid(9, 4);
+    for (int row = 1; row < 4; ++row) {
+        for (int col = 1; col < 9; ++col)
+            grid.SetCells(col, row, wide);
+    }
+    ASSERT_TRUE(PrintGrid(engine, "\0\x01"s + "Breit", grid, -1));
+    EXPECT_EQ(CountTexts(*canvas, wide), 24) << "every cell whole";
+    // Label 288 and eight columns of 276 + 20 in a portrait line of 1900: five, then three.
+    EXPECT_EQ(Count(Kind::NewPage), 1);
+    EXPECT_EQ(canvas->FindText("xxxxxxxxxxxxxxxxxxxx")->page, 1);
+    EXPECT_EQ(CountTexts(*canvas, "Zeile 1"), 2);
+
+    const int pages = Count(Kind::NewPage);
+    StringGrid blank = MakeGrid(3, 4);
+    for (int row = 0; row < 4; ++row)
+        blank.SetCells(2, row, "");
+    ASSERT_TRUE(PrintGrid(engine, "\0\x02"s + "Halb", blank, -1));
+    EXPECT_EQ(Count(Kind::NewPage), pages) << "the strip of the blank column is left out";
+    EXPECT_EQ(CountTexts(*canvas, "1/3"), 1);
+}
+
+TEST_F(PrintGridTest, SaveAndPrintPrintsWhenTheSaveIsCancelled) {
+    ui.AddAnswer("speichern+drucken");
+    ui.AddAnswer("abbruch"); // the file name
+    EXPECT_TRUE(PrintGrid(engine, "Tabelle;Notiz", MakeGrid(3, 4), -1));
+    EXPECT_NE(canvas->FindText("Zeile 3"), nullptr);
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back(), "nicht gespeichert, nur gedruckt: Tabelle");
+}
+
 } // namespace
