@@ -5,7 +5,8 @@
 // - Columns 1..last are divided in column order into the strips; column 0 (the row labels)
 //   starts every strip. A strip wider than the page's usable width first narrows its columns
 //   down to their texts; when the texts alone do not fit, it is split further. A strip of
-//   blank columns is left out. Every strip begins on a new page.
+//   blank columns is left out. A further strip goes below the last one when it fits there
+//   whole, otherwise onto a new page.
 // - The heading rows (the grid's fixed rows, at least one, or the count of the title code) are
 //   repeated at the top of every page of every strip.
 // - Rows are printed in the row height (default 29, changed by the percent of the answer);
@@ -301,7 +302,16 @@ void PrintStrips(Engine& engine, const GridPage& page, const std::vector<StripGe
     PrintState& print = engine.print;
     for (size_t s = 0; s < strips.size(); ++s) {
         const StripGeometry& strip = strips[s];
-        if (s > 0) StartFurtherPage(engine, page.heading, kGridFont, true);
+        if (s > 0) {
+            // A further strip that fits whole below the last one saves a page of white.
+            const int height =
+                page.rowHeight * (page.headingRows + static_cast<int>(rows.size()) + 1);
+            if (print.cursor + height > print.BottomLimit()) {
+                StartFurtherPage(engine, page.heading, kGridFont, true);
+            } else {
+                print.cursor += page.rowHeight;
+            }
+        }
         SetGridFont(*engine.printer, page.rowHeight);
         int blockTop = print.cursor;
         PrintHeadingRows(engine, page, strip);
