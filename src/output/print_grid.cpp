@@ -34,6 +34,7 @@ constexpr int kRightMargin = 100;
 constexpr int kWidthPerStrip = 900;
 constexpr const char* kGridFont = "Courier New";
 constexpr int kHiddenColumnPixels = 5;
+constexpr int kMinimumUsableWidth = 200;
 
 enum GridChoice {
     kCancel = 0,
@@ -137,7 +138,10 @@ bool ChooseRows(Engine& engine, const GridPrintTitle& title, const StringGrid& g
 }
 
 int UsableWidth(const GridPrintTitle& title, bool landscape) {
-    return (landscape ? kLandscapeWidth : kPortraitWidth) - title.leftMarginMm * 10 - kRightMargin;
+    // A left margin past the page (title code 21) still leaves a column's room.
+    const int usable =
+        (landscape ? kLandscapeWidth : kPortraitWidth) - title.leftMarginMm * 10 - kRightMargin;
+    return std::max(usable, kMinimumUsableWidth);
 }
 
 struct ColumnWidths {
@@ -192,7 +196,7 @@ std::vector<int> SqueezeStrip(const ColumnWidths& widths, const std::vector<int>
             width =
                 widths.minimum[col] + spare * (usable - minimum) / std::max(1L, wanted - minimum);
         } else if (wanted > usable) {
-            width = widths.minimum[col] * usable / minimum;
+            width = widths.minimum[col] * usable / std::max(1L, minimum);
         }
         result.push_back(static_cast<int>(width));
     }
