@@ -36,7 +36,8 @@ void DeclareOptions(CLI::App& app, Options& options) {
             },
             ""));
     app.add_option("--sort", options.sortIndex,
-                   "sort key 0..12 of the school list (default 2, \"Dienstst-Nr\")")
+                   "sort key 0..12 of the school list (default as the window starts: 2, "
+                   "\"Dienstst-Nr\", or 0 for developers)")
         ->type_name("N")
         ->check(CLI::Range(0, 12));
     app.add_option("--answer", options.answers,

@@ -14,7 +14,7 @@ struct Options {
     std::optional<std::string> yearSuffix;
     std::optional<Date> today;
     std::string groupCode = "  ";
-    int sortIndex = 2;
+    std::optional<int> sortIndex;     // without it, the window's start-up choice
     std::vector<std::string> answers; // UTF-8, as typed
     bool useDefaults = false;
     // Named: the run's documents go to exactly this file and its numbered names. Not named:

@@ -173,4 +173,57 @@ std::vector<std::pair<int, int>> DivideIntoStrips(const std::vector<int>& widths
     return result;
 }
 
+std::vector<std::pair<int, int>> FitStripsToWidth(const std::vector<std::pair<int, int>>& strips,
+                                                  const std::vector<int>& widths, int usable) {
+    std::vector<std::pair<int, int>> result;
+    const long label = widths.empty() ? 0 : widths[0];
+    for (const auto& [first, last] : strips) {
+        long total = label;
+        int start = first;
+        for (int col = first; col <= last; ++col) {
+            const long width = widths[col];
+            if (col > start && total + width > usable) {
+                result.emplace_back(start, col - 1);
+                start = col;
+                total = label;
+            }
+            total += width;
+        }
+        result.emplace_back(start, last);
+    }
+    return result;
+}
+
+bool IsNumberCell(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    if (!text.empty() && text.back() == '%') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    const bool half = !text.empty() && text.back() == '\xBD'; // "½"
+    if (half) text.remove_suffix(1);
+    if (text.empty()) return half;
+    // Digits with at most one decimal comma or point; "1.1" and "9.2" name tables, so a point
+    // counts only with two or more digits after it.
+    size_t digits = 0;
+    size_t mark = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            ++digits;
+        } else if ((c == ',' || c == '.') && mark == std::string_view::npos) {
+            mark = i;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0) return false;
+    if (mark != std::string_view::npos && text[mark] == '.' && text.size() - mark - 1 < 2)
+        return false;
+    return true;
+}
+
 } // namespace tev

@@ -51,4 +51,13 @@ std::string StripQuestion(const std::string& caption, int columnCount);
 // printed width; column 0 is printed in every strip. Each entry is [first, last].
 std::vector<std::pair<int, int>> DivideIntoStrips(const std::vector<int>& widths, int strips);
 
+// Strips whose columns (column 0 included) need more than `usable` split further in column
+// order; `widths` are the narrowest widths that still hold each column's texts.
+std::vector<std::pair<int, int>> FitStripsToWidth(const std::vector<std::pair<int, int>>& strips,
+                                                  const std::vector<int>& widths, int usable);
+
+// A cell printed right-aligned: a number as typed or computed ("12", "-3", "12,50", "1½",
+// "45 %"), not a text or a class name ("5a", "1.1").
+bool IsNumberCell(std::string_view text);
+
 } // namespace tev

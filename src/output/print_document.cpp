@@ -75,6 +75,10 @@ void EndPrintDocument(Engine& engine) {
     print.continueOnPage = false;
 }
 
+void ReportUnsavedPrint(Engine& engine, const std::string& name) {
+    engine.services.messages.ShowInfo(Win("nicht gespeichert, nur gedruckt: ") + name);
+}
+
 void ShowPrintProgress(Engine& engine, const std::string& name) {
     PrintState& print = engine.print;
     print.progressName = name.substr(0, 35);
@@ -106,18 +110,27 @@ std::vector<std::string> TitleLines(const std::string& title) {
     return lines;
 }
 
+namespace {
+
+// The date stands at its place unless the heading beside it is longer; then just after it.
+int DateX(PrintCanvas& canvas, const std::string& heading) {
+    return std::max(kDateX, kLeftMargin + canvas.TextWidth(heading) + kHeaderHeight);
+}
+
+} // namespace
+
 void PrintPageHeader(Engine& engine, const std::string& title, const std::string& fontName) {
     PrintCanvas& canvas = *engine.printer;
     PrintState& print = engine.print;
     SetFont(canvas, fontName, kHeaderHeight);
-    canvas.TextOut(kDateX, print.cursor, PrintDateText(engine));
+    const std::vector<std::string> lines = TitleLines(title);
+    canvas.TextOut(DateX(canvas, lines.front()), print.cursor, PrintDateText(engine));
     if (!print.mark.empty()) {
         SetFont(canvas, fontName, 21);
         canvas.TextOut(1800, print.cursor, ClockText());
         canvas.TextOut(1780, print.cursor + 21, "(" + print.mark.substr(0, 13) + ")");
         SetFont(canvas, fontName, kHeaderHeight);
     }
-    const std::vector<std::string> lines = TitleLines(title);
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) print.cursor += kHeaderHeight;
         canvas.TextOut(kLeftMargin, print.cursor, lines[i]);
@@ -133,9 +146,9 @@ void StartFurtherPage(Engine& engine, const std::string& heading, const std::str
     ++print.pageCounter;
     print.cursor = kPageTop;
     SetFont(canvas, fontName, kHeaderHeight);
-    canvas.TextOut(kLeftMargin, print.cursor,
-                   heading + "   -" + std::to_string(print.pageCounter) + "-");
-    if (withDate) canvas.TextOut(kDateX, print.cursor, PrintDateText(engine));
+    const std::string text = heading + "   -" + std::to_string(print.pageCounter) + "-";
+    canvas.TextOut(kLeftMargin, print.cursor, text);
+    if (withDate) canvas.TextOut(DateX(canvas, text), print.cursor, PrintDateText(engine));
     print.cursor += 50;
 }
 

@@ -19,6 +19,9 @@ bool OpenPrintDocument(Engine& engine, const std::string& title);
 void EndPrintDocument(Engine& engine);
 
 void ShowPrintProgress(Engine& engine, const std::string& name);
+// "speichern+drucken" prints even when the save was cancelled or failed; this tells the user
+// that the file is missing.
+void ReportUnsavedPrint(Engine& engine, const std::string& name);
 void ShowPrintDone(Engine& engine, const std::string& name);
 
 // "dd.mm.yy" of today (the start-up date).

@@ -1,15 +1,18 @@
 // Geometry of a printed grid (all in 0.1 mm):
 // - A printed column is (pixel width * factor * 2 / 5) + the extra width wide, so that a table
-//   of W = 900 fills the 180 mm of a portrait line; a strip wider than the page's usable width
-//   is narrowed proportionally.
+//   of W = 900 fills the 180 mm of a portrait line, widened to the longest text it prints (the
+//   label column to at most half the line).
 // - Columns 1..last are divided in column order into the strips; column 0 (the row labels)
-//   starts every strip. Every strip begins on a new page.
+//   starts every strip. A strip wider than the page's usable width first narrows its columns
+//   down to their texts; when the texts alone do not fit, it is split further. A strip of
+//   blank columns is left out. A further strip goes below the last one when it fits there
+//   whole, otherwise onto a new page.
 // - The heading rows (the grid's fixed rows, at least one, or the count of the title code) are
 //   repeated at the top of every page of every strip.
 // - Rows are printed in the row height (default 29, changed by the percent of the answer);
-//   the text is 4/5 of it high in "Courier New", inset from the cell's left line and cut at the
-//   cell's right edge. Thin lines frame each page's block, separate the columns and underline
-//   the heading rows.
+//   the text is 4/5 of it high in "Courier New", inset from the cell's left line (numbers from
+//   its right line) and cut at the cell's edge. Thin lines frame each page's block, separate
+//   the columns and underline the heading rows.
 // - Pages break by the rule of the list printer (2700 / 2850, less 870 in landscape).
 #include "output/print_grid.h"
 
@@ -30,6 +33,8 @@ constexpr int kLandscapeWidth = 2970;
 constexpr int kRightMargin = 100;
 constexpr int kWidthPerStrip = 900;
 constexpr const char* kGridFont = "Courier New";
+constexpr int kHiddenColumnPixels = 5;
+constexpr int kMinimumUsableWidth = 200;
 
 enum GridChoice {
     kCancel = 0,
@@ -100,7 +105,8 @@ bool ChooseRows(Engine& engine, const GridPrintTitle& title, const StringGrid& g
         SaveGridCsv(engine, "", grid, title.text);
         return false;
     case kSaveAndPrint:
-        if (!SaveGridCsv(engine, "", grid, title.text)) return false;
+        if (!SaveGridCsv(engine, "", grid, title.text))
+            ReportUnsavedPrint(engine, FirstField(title.text));
         range(firstData, lastFilled);
         return true;
     case kFromCurrent:
@@ -131,26 +137,104 @@ bool ChooseRows(Engine& engine, const GridPrintTitle& title, const StringGrid& g
     }
 }
 
-std::vector<StripGeometry> StripGeometries(const StringGrid& grid, const GridPrintTitle& title,
-                                           int strips, bool landscape) {
-    std::vector<int> widths;
-    for (int col = 0; col < grid.ColCount(); ++col)
-        widths.push_back(grid.ColWidth(col) * title.factor * 2 / 5 + title.extraColumnWidth);
-    const int left = title.leftMarginMm * 10;
-    const int usable = (landscape ? kLandscapeWidth : kPortraitWidth) - left - kRightMargin;
+int UsableWidth(const GridPrintTitle& title, bool landscape) {
+    // A left margin past the page (title code 21) still leaves a column's room.
+    const int usable =
+        (landscape ? kLandscapeWidth : kPortraitWidth) - title.leftMarginMm * 10 - kRightMargin;
+    return std::max(usable, kMinimumUsableWidth);
+}
+
+struct ColumnWidths {
+    std::vector<int> wanted;  // the grid's own width, widened to its longest text
+    std::vector<int> minimum; // the longest text and the insets: narrower cuts a text
+};
+
+// The label column takes at most half the line so that numbers keep room. A column the grid
+// hides (a few pixels wide) stays as it is.
+ColumnWidths PrintedWidths(PrintCanvas& canvas, const GridPage& page, const GridPrintTitle& title,
+                           const std::vector<int>& rows, int usable) {
+    const StringGrid& grid = page.grid;
+    ColumnWidths widths;
+    for (int col = 0; col < grid.ColCount(); ++col) {
+        const int own = grid.ColWidth(col) * title.factor * 2 / 5 + title.extraColumnWidth;
+        int wanted = own;
+        int minimum = own;
+        if (grid.ColWidth(col) >= kHiddenColumnPixels) {
+            int longest = 0;
+            auto measure = [&](int row) {
+                longest = std::max(longest, canvas.TextWidth(TrimRight(grid.Cells(col, row))));
+            };
+            for (int row = 0; row < page.headingRows; ++row)
+                measure(row);
+            for (int row : rows)
+                measure(row);
+            minimum = longest + 2 * page.inset;
+            wanted = std::max(own, minimum);
+        }
+        if (col == 0) minimum = wanted = std::min(wanted, usable / 2);
+        widths.wanted.push_back(wanted);
+        widths.minimum.push_back(std::min(minimum, wanted));
+    }
+    return widths;
+}
+
+// A strip wider than the line gives up first what its columns have beyond their texts, and
+// only when that is not enough (one column wider than the line) narrows them all.
+std::vector<int> SqueezeStrip(const ColumnWidths& widths, const std::vector<int>& columns,
+                              int usable) {
+    long wanted = 0;
+    long minimum = 0;
+    for (int col : columns) {
+        wanted += widths.wanted[col];
+        minimum += widths.minimum[col];
+    }
+    std::vector<int> result;
+    for (int col : columns) {
+        long width = widths.wanted[col];
+        if (wanted > usable && minimum <= usable) {
+            const long spare = widths.wanted[col] - widths.minimum[col];
+            width =
+                widths.minimum[col] + spare * (usable - minimum) / std::max(1L, wanted - minimum);
+        } else if (wanted > usable) {
+            width = widths.minimum[col] * usable / std::max(1L, minimum);
+        }
+        result.push_back(static_cast<int>(width));
+    }
+    return result;
+}
+
+bool ColumnsBlank(const GridPage& page, const std::vector<int>& rows, int first, int last) {
+    auto blank = [&](int row) {
+        for (int col = first; col <= last; ++col) {
+            if (!TrimRight(page.grid.Cells(col, row)).empty()) return false;
+        }
+        return true;
+    };
+    for (int row = 0; row < page.headingRows; ++row) {
+        if (!blank(row)) return false;
+    }
+    return std::all_of(rows.begin(), rows.end(), blank);
+}
+
+// A strip whose columns are blank in every printed row would be a page of labels only; it is
+// left out unless the whole table is blank.
+std::vector<StripGeometry> StripGeometries(const GridPage& page, const std::vector<int>& rows,
+                                           const ColumnWidths& widths, int strips, int usable) {
     std::vector<StripGeometry> result;
-    for (const auto& [first, last] : DivideIntoStrips(widths, strips)) {
+    auto divide = [&](int count) {
+        return FitStripsToWidth(DivideIntoStrips(widths.wanted, count), widths.minimum, usable);
+    };
+    auto divided = divide(strips);
+    std::erase_if(divided, [&](const std::pair<int, int>& strip) {
+        return ColumnsBlank(page, rows, strip.first, strip.second);
+    });
+    if (divided.empty()) divided = divide(1);
+    for (const auto& [first, last] : divided) {
         StripGeometry strip;
         strip.columns.push_back(0);
         for (int col = first; col <= last; ++col)
             strip.columns.push_back(col);
-        long total = 0;
-        for (int col : strip.columns)
-            total += widths[col];
-        for (int col : strip.columns) {
-            const long width = total > usable ? widths[col] * usable / total : widths[col];
-            strip.widths.push_back(static_cast<int>(width));
-        }
+        strip.widths = SqueezeStrip(widths, strip.columns, usable);
         result.push_back(std::move(strip));
     }
     return result;
@@ -170,9 +254,14 @@ void PrintRow(Engine& engine, const GridPage& page, const StripGeometry& strip, 
     int x = page.left;
     for (size_t i = 0; i < strip.columns.size(); ++i) {
         const int width = strip.widths[i];
-        const std::string text =
-            FitCell(canvas, page.grid.Cells(strip.columns[i], row), width - 2 * page.inset);
-        if (!text.empty()) canvas.TextOut(x + page.inset, top, text);
+        const std::string& cell = page.grid.Cells(strip.columns[i], row);
+        const std::string text = FitCell(canvas, cell, width - 2 * page.inset);
+        if (!text.empty()) {
+            // Numbers line up at the right, whether typed or computed.
+            const int left = IsNumberCell(cell) ? x + width - page.inset - canvas.TextWidth(text)
+                                                : x + page.inset;
+            canvas.TextOut(left, top, text);
+        }
         x += width;
     }
     engine.print.cursor += page.rowHeight;
@@ -217,7 +306,16 @@ void PrintStrips(Engine& engine, const GridPage& page, const std::vector<StripGe
     PrintState& print = engine.print;
     for (size_t s = 0; s < strips.size(); ++s) {
         const StripGeometry& strip = strips[s];
-        if (s > 0) StartFurtherPage(engine, page.heading, kGridFont, true);
+        if (s > 0) {
+            // A further strip that fits whole below the last one saves a page of white.
+            const int height =
+                page.rowHeight * (page.headingRows + static_cast<int>(rows.size()) + 1);
+            if (print.cursor + height > print.BottomLimit()) {
+                StartFurtherPage(engine, page.heading, kGridFont, true);
+            } else {
+                print.cursor += page.rowHeight;
+            }
+        }
         SetGridFont(*engine.printer, page.rowHeight);
         int blockTop = print.cursor;
         PrintHeadingRows(engine, page, strip);
@@ -316,8 +414,10 @@ bool PrintGrid(Engine& engine, const std::string& title, const StringGrid& grid,
         return false;
     ShowPrintProgress(engine, page.heading);
     if (!parsed.continueDocument) PrintPageHeader(engine, caption, kGridFont);
-    PrintStrips(engine, page, StripGeometries(grid, parsed, strips.strips, engine.print.landscape),
-                rows);
+    const int usable = UsableWidth(parsed, engine.print.landscape);
+    SetGridFont(*engine.printer, page.rowHeight);
+    const ColumnWidths widths = PrintedWidths(*engine.printer, page, parsed, rows, usable);
+    PrintStrips(engine, page, StripGeometries(page, rows, widths, strips.strips, usable), rows);
     ShowPrintDone(engine, page.heading);
     FinishGrid(engine, gap, page.rowHeight);
     return true;

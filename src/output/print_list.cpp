@@ -156,7 +156,8 @@ bool PrintList(Engine& engine, const std::string& title, const std::vector<std::
         if (choice == ListChoice::Cancel) return false;
         if (choice == ListChoice::Save || choice == ListChoice::SaveAndPrint) {
             const bool saved = SaveListText(engine, "", lines, parsed.text);
-            if (choice == ListChoice::Save || !saved) return false;
+            if (choice == ListChoice::Save) return false;
+            if (!saved) ReportUnsavedPrint(engine, TitleLines(parsed.text).front());
         }
     }
     // "\" continues the open document; with none open there is nothing to continue, so one

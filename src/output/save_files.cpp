@@ -10,8 +10,7 @@
 namespace tev {
 namespace {
 
-constexpr char kHalf = '\xBD';    // "½"
-constexpr char kDosHalf = '\xAB'; // "½" of the DOS code page, as read from the data files
+constexpr char kHalf = '\xBD'; // "½"
 constexpr const char* kLineEnd = "\r\n";
 
 std::string StripControlPrefix(std::string_view text) {
@@ -62,7 +61,7 @@ std::string CleanCell(std::string_view cell, char separator) {
     std::string clean;
     clean.reserve(cell.size() + 2);
     for (char c : cell) {
-        if (c == kHalf || c == kDosHalf) {
+        if (c == kHalf) {
             clean += ",5";
         } else if (c == '\0') {
             continue;

@@ -42,6 +42,8 @@ void ProcessStart(Engine& engine, const StartInputs& inputs) {
     engine.recordBuffer = memory.AllocTracked(kWorkBufferSize, "zepsdcl:tempbuf");
     memory.AccountRecord(&engine.sheet.record, sizeof engine.sheet.record, "zepsdcl:_1");
     memory.AccountRecord(&engine.work, sizeof engine.work, "zepsdcl:_9");
+    // The evaluations across schools keep their sums here for the whole run.
+    memory.AccountRecord(&engine.summary, sizeof engine.summary, "zepsdcl:_2");
 }
 
 void LoadTableDefinitionLists(Engine& engine) {

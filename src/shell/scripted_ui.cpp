@@ -127,6 +127,7 @@ bool ScriptedUi::AskText(TextRequest& request) {
     std::string answer;
     const std::string question = request.caption.empty() ? request.prompt : request.caption;
     if (!NextAnswer(question, answer)) return true;
+    if (IsCancel(answer)) return false;
     if (static_cast<int>(answer.size()) > request.maxLength) answer.resize(request.maxLength);
     request.value = answer;
     return true;

@@ -11,7 +11,6 @@ namespace tev {
 namespace {
 
 constexpr char kSeparator = '/';
-constexpr size_t kParameterScanLength = 25;
 constexpr size_t kAdjustFileNameLength = 29;
 // The developers' home share; HOMESHARE containing it switches the developer mode on.
 constexpr const char* kDeveloperShare = "\\\\KMSTEV01\\TEVENTW$";
@@ -24,8 +23,11 @@ bool EndsWithSeparator(const std::string& path) {
 } // namespace
 
 void ScanCommandOptions(const std::vector<std::string>& parameters, StartupState& state) {
-    for (size_t i = 0; i < parameters.size() && i < 4; ++i) {
-        const std::string parameter = parameters[i].substr(0, kParameterScanLength);
+    // Parameter 1 is always the data directory; here "/" starts every absolute path, so
+    // "/home/..." must not read as the option "/H". Values are taken whole: a cut folder
+    // name points elsewhere.
+    for (size_t i = 1; i < parameters.size() && i < 4; ++i) {
+        const std::string& parameter = parameters[i];
         if (parameter.size() < 2 || parameter[0] != '/') continue;
         const char option =
             static_cast<char>(std::toupper(static_cast<unsigned char>(parameter[1])));

@@ -32,7 +32,7 @@ struct StartupState {
     int tableDefinitionSelector = 2;
 };
 
-// Options "/H" and "/L" of the parameters 1 to 4 (each cut to 25 characters).
+// Options "/H" and "/L" of the parameters 2 to 4.
 void ScanCommandOptions(const std::vector<std::string>& parameters, StartupState& state);
 
 // "usw" starting with "QVZ", or a HOMESHARE on the developers' share, switches bit 0 on.

@@ -117,3 +117,19 @@ TEST_F(CliFixture, TheSchoolSearchAsksAndEndsWithoutAnswer) {
     EXPECT_EQ(noAnswer.exitCode, 3);
     EXPECT_NE(noAnswer.err.find("Schule suchen"), std::string::npos);
 }
+
+// A developer's window starts on the key "---" (the directory's order); so does the CLI, unless
+// --sort names a key.
+TEST_F(CliFixture, DevelopersStartOnTheWindowsSortKey) {
+    const std::vector<std::string> args = {"--data", data.string(), "--year", ".16", "list"};
+    const auto developer = RunCli(TEV_CLI_PATH, args, temp.path(), {"usw=QVZ"});
+    ASSERT_EQ(developer.exitCode, 0) << developer.err;
+    ASSERT_EQ(developer.OutLines().size(), 4u);
+    EXPECT_EQ(developer.OutLines()[0].substr(8, 7), "Ölberg");
+
+    auto sorted = args;
+    sorted.insert(sorted.begin(), {"--sort", "2"});
+    const auto chosen = RunCli(TEV_CLI_PATH, sorted, temp.path(), {"usw=QVZ"});
+    ASSERT_EQ(chosen.exitCode, 0) << chosen.err;
+    EXPECT_EQ(chosen.OutLines()[0].substr(0, 20), "00112233Schiller-Gym");
+}

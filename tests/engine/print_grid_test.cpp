@@ -91,7 +91,7 @@ TEST(GridPrintLayout, StripsTakeTheColumnsInOrderAtAboutEqualWidths) {
 }
 
 TEST_F(PrintGridTest, AWideGridAsksForStripsAndPrintsInThatMany) {
-    const StringGrid grid = MakeGrid(20, 30); // W = (120 + 19 * 64) * 6 / 5 = 1603
+    const StringGrid grid = MakeGrid(20, 60); // W = (120 + 19 * 64) * 6 / 5 = 1603
     EXPECT_GT(GridPrintWidth(grid, 6), 900);
     ui.AddAnswer("1");  // wirklich drucken
     ui.AddAnswer("3h"); // three strips
@@ -99,7 +99,7 @@ TEST_F(PrintGridTest, AWideGridAsksForStripsAndPrintsInThatMany) {
     EXPECT_EQ(ui.questions().at(0), "Breit");
     EXPECT_EQ(ui.questions().at(1),
               Win("Breit;Format: anz_Bahnen h/q ggf_Feldhöhenveränderung in %"));
-    EXPECT_EQ(Count(Kind::NewPage), 2); // every further strip on its own page
+    EXPECT_EQ(Count(Kind::NewPage), 2); // too long to share a page: each strip on its own
     // Column 0 and the heading row in every strip, every other column once.
     EXPECT_EQ(CountTexts(*canvas, "Zeile 4"), 3);
     EXPECT_EQ(CountTexts(*canvas, "K0"), 3);
@@ -210,6 +210,83 @@ TEST_F(PrintGridTest, WithoutChoiceDialogsNothingIsAsked) {
     EXPECT_TRUE(PrintGrid(engine, "T", MakeGrid(20, 3), -1));
     EXPECT_TRUE(ui.questions().empty());
     EXPECT_NE(canvas->FindText("19/2"), nullptr);
+}
+
+// The recording canvas writes 24 units a character at height 40; the grid's text is 23 high.
+int GridTextWidth(const std::string& text) {
+    return static_cast<int>(text.size()) * 24 * 23 / 40;
+}
+
+TEST_F(PrintGridTest, LabelsStayWholeAndNumbersLineUpAtTheRight) {
+    StringGrid grid("SGzahlen", 3, 4);
+    grid.SetFixedRows(1);
+    grid.SetColWidth(0, 40); // far narrower than its labels
+    const std::string label = "fachfremd erteilte Unterrichtsstunden";
+    const std::vector<std::vector<std::string>> cells = {
+        {"", "K1", "K2"}, {label, "7", "5a"}, {"Summe", "12", "Text"}, {"Hälfte", Win("1½"), ""}};
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col)
+            grid.SetCells(col, row, cells[row][col]);
+    }
+    engine.print.controlFlags |= kPrintNoChoiceDialogs;
+    ASSERT_TRUE(PrintGrid(engine, "Zahlen", grid, -1));
+
+    const CanvasCall* whole = canvas->FindText(label);
+    ASSERT_NE(whole, nullptr) << "the label is cut";
+    const CanvasCall* heading = canvas->FindText("K1");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_GE(heading->x, whole->x + GridTextWidth(label)) << "the label runs into column 1";
+
+    auto rightEdge = [&](const std::string& text) {
+        const CanvasCall* call = canvas->FindText(text);
+        return call ? call->x + GridTextWidth(text) : -1;
+    };
+    EXPECT_EQ(rightEdge("7"), rightEdge("12"));
+    EXPECT_EQ(rightEdge("7"), rightEdge(Win("1½")));
+    EXPECT_GT(canvas->FindText("7")->x, heading->x) << "a typed number stands left";
+    EXPECT_EQ(canvas->FindText("5a")->x, canvas->FindText("K2")->x) << "texts stay left";
+    EXPECT_EQ(canvas->FindText("Text")->x, canvas->FindText("K2")->x);
+}
+
+// One strip asked for, but the texts need more than a line: nothing is cut, the rest goes on
+// a further strip. Columns that print nothing get no strip of their own.
+TEST_F(PrintGridTest, TooWideStripsSplitAndBlankStripsAreLeftOut) {
+    using namespace std::string_literals;
+    engine.print.controlFlags |= kPrintNoChoiceDialogs;
+    const std::string wide(20, 'x');
+    StringGrid grid = MakeGrid(9, 4);
+    for (int row = 1; row < 4; ++row) {
+        for (int col = 1; col < 9; ++col)
+            grid.SetCells(col, row, wide);
+    }
+    ASSERT_TRUE(PrintGrid(engine, "\0\x01"s + "Breit", grid, -1));
+    EXPECT_EQ(CountTexts(*canvas, wide), 24) << "every cell whole";
+    // Label 288 and eight columns of 276 + 20 in a portrait line of 1900: five, then three,
+    // the second strip below the first on the same page.
+    EXPECT_EQ(CountTexts(*canvas, "Zeile 1"), 2);
+    EXPECT_EQ(Count(Kind::NewPage), 0);
+    std::vector<int> rows;
+    for (const auto& call : canvas->Texts()) {
+        if (call.text == "Zeile 1") rows.push_back(call.y);
+    }
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_GE(rows[1] - rows[0], 4 * 29) << "the strips overlap";
+
+    StringGrid blank = MakeGrid(3, 4);
+    for (int row = 0; row < 4; ++row)
+        blank.SetCells(2, row, "");
+    ASSERT_TRUE(PrintGrid(engine, "\0\x02"s + "Halb", blank, -1));
+    EXPECT_EQ(CountTexts(*canvas, "Zeile 1"), 3) << "the strip of the blank column is left out";
+    EXPECT_EQ(CountTexts(*canvas, "1/3"), 1);
+}
+
+TEST_F(PrintGridTest, SaveAndPrintPrintsWhenTheSaveIsCancelled) {
+    ui.AddAnswer("speichern+drucken");
+    ui.AddAnswer("abbruch"); // the file name
+    EXPECT_TRUE(PrintGrid(engine, "Tabelle;Notiz", MakeGrid(3, 4), -1));
+    EXPECT_NE(canvas->FindText("Zeile 3"), nullptr);
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back(), "nicht gespeichert, nur gedruckt: Tabelle");
 }
 
 } // namespace

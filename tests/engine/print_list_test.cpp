@@ -70,6 +70,17 @@ TEST_F(PrintListTest, SavingAsTextWritesTheLinesAndPrintsNothing) {
     EXPECT_EQ(LineTexts(35).size(), 1u);
 }
 
+// "speichern+drucken" still prints when the file cannot be written, and says it was not saved.
+TEST_F(PrintListTest, SaveAndPrintPrintsWhenTheSaveFails) {
+    std::filesystem::create_directories(temp.path() / "ordner.txt");
+    ui.AddAnswer("3");
+    ui.AddAnswer("ordner");
+    EXPECT_TRUE(PrintList(engine, "Liste", {"d"}, 0, 35, -1));
+    EXPECT_EQ(LineTexts(35).size(), 1u);
+    ASSERT_FALSE(ui.messages().empty());
+    EXPECT_EQ(ui.messages().back(), "nicht gespeichert, nur gedruckt: Liste");
+}
+
 TEST_F(PrintListTest, SaveCodesWriteFilesFirstAndDashPrintsWithoutDialog) {
     const std::string title = std::string("\0\xFE", 2) + "erst.txt" + std::string(1, '\0') +
                               std::string("\0\xFE", 2) + "zweit" + std::string(1, '\0') + "-Liste";

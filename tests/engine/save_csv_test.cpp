@@ -27,6 +27,8 @@ StringGrid SmallGrid() {
 TEST(CleanCell, HalvesSeparatorsZerosAndTrailingBlanks) {
     EXPECT_EQ(CleanCell(Win("2½"), ';'), "2,5");
     EXPECT_EQ(CleanCell(Win("½"), ';'), ",5");
+    // Only "½" is a half; the byte 0xAB ("«" in the program's code page) stays as it is.
+    EXPECT_EQ(CleanCell("1\xAB", ';'), "1\xAB");
     EXPECT_EQ(CleanCell("a;b  ", ';'), "a,b");
     EXPECT_EQ(CleanCell("a\tb;", '\t'), "a,b;");
     EXPECT_EQ(CleanCell(std::string("x\0y", 3), ';'), "xy");

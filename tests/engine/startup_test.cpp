@@ -55,6 +55,16 @@ TEST(Startup, DataPathAndOptions) {
     EXPECT_EQ(state.adjustFileName, "mein.win");
     ScanCommandOptions({"/daten", "/H"}, state);
     EXPECT_EQ(state.helpPath, "");
+
+    // The data directory is no option, and long folder names are kept whole.
+    StartupState absolute;
+    ScanCommandOptions({"/home/amt/daten"}, absolute);
+    EXPECT_EQ(absolute.helpPath, "");
+    const std::string longFolder = "/srv/schulamt/statistik/hilfedateien/" + std::string(60, 'h');
+    ScanCommandOptions({"/home/amt/daten", "/H" + longFolder}, absolute);
+    EXPECT_EQ(absolute.helpPath, longFolder + "/");
+    const std::string longData = "/srv/schulamt/statistik/daten/" + std::string(40, 'd');
+    EXPECT_EQ(DataPathFromParameter(longData), longData + "/");
 }
 
 TEST(Startup, DeveloperSwitchFromTheEnvironment) {
@@ -108,8 +118,8 @@ TEST_F(StartFixture, TheMemoryLogShowsTheRecordsReservedAtStart) {
     WriteFile(temp.path() / "sysmem.log", "");
     Start();
     const std::string log = tev::test::ReadFile(temp.path() / "sysmem.log");
-    for (const char* label :
-         {" sysnew:tempbuf\r\n", " zepsdcl:tempbuf\r\n", " zepsdcl:_1\r\n", " zepsdcl:_9\r\n"}) {
+    for (const char* label : {" sysnew:tempbuf\r\n", " zepsdcl:tempbuf\r\n", " zepsdcl:_1\r\n",
+                              " zepsdcl:_9\r\n", " zepsdcl:_2\r\n"}) {
         EXPECT_NE(log.find(label), std::string::npos) << label;
     }
 }
