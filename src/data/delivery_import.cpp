@@ -79,7 +79,7 @@ std::string FileTimeText(const std::string& path) {
         std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
     std::tm local{};
     localtime_r(&time, &local);
-    char text[32];
+    char text[64];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", local.tm_mday, local.tm_mon + 1,
                   local.tm_year + 1900, local.tm_hour, local.tm_min);
     return text;

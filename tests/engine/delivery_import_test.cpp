@@ -233,15 +233,29 @@ TEST_F(DeliveryImport, ABadDeliveryIsRefusedWithItsMessageAndChangesNothing) {
     }
 }
 
+// The backup is written first, then the new file; either failing leaves both as they were.
 TEST_F(DeliveryImport, AFailingDiskLeavesTheOldDataSetIntact) {
-    StartOnDiskette(Diskette(EncodeDeliveryFile(Delivered("112233"), 1, 9)));
-    FailingDisk disk;
-    disk.failFsync = true;
-    engine().services.files.SetDisk(&disk);
-    ui().SetUseDefaults(true);
-    EXPECT_EQ(ImportDelivery(engine()), 0);
-    EXPECT_TRUE(Contains(ui().messages(), "kein Platz"));
-    ExpectNothingChanged();
+    const struct {
+        bool failFsync;
+        size_t writeBudget;
+        const char* message;
+    } cases[] = {
+        {true, std::string::npos, "Sicherungskopie "},
+        {false, std::string(kOld).size(), "kein Platz"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        StartOnDiskette(Diskette(EncodeDeliveryFile(Delivered("112233"), 1, 9)));
+        FailingDisk disk;
+        disk.failFsync = c.failFsync;
+        disk.writeBudget = c.writeBudget;
+        engine().services.files.SetDisk(&disk);
+        ui().SetUseDefaults(true);
+        EXPECT_EQ(ImportDelivery(engine()), 0);
+        EXPECT_TRUE(Contains(ui().messages(), c.message));
+        ExpectNothingChanged();
+        engine().services.files.SetDisk(nullptr);
+    }
 }
 
 TEST_F(DeliveryImport, WithoutDisketteFilesTheImportEndsWithItsMessage) {
