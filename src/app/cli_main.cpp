@@ -4,6 +4,7 @@
 #include "app/cli_demo.h"
 #include "app/cli_extract.h"
 #include "app/cli_grid.h"
+#include "app/cli_import.h"
 #include "app/cli_manpage.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     cli::AddDemoCommand(registry);
     cli::AddDemandCommand(registry);
     cli::AddGridCommand(registry);
+    cli::AddImportCommand(registry);
     cli::DeclareManPageFlag(app, registry);
 
     try {

@@ -7,6 +7,7 @@
 #include "output/print_canvas.h"
 #include "output/print_state.h"
 #include "sheet/sheet.h"
+#include "shell/drive_folders.h"
 #include "shell/services.h"
 #include "shell/startup.h"
 #include "summary/summary_state.h"
@@ -44,12 +45,6 @@ struct MainWindowState {
     int progressMaximum = 0;
     // "Bearbeiten" and "Drucken" are disabled while a school loads.
     bool editMenusEnabled = true;
-};
-
-// Where the drive letters of the office point (the diskette "a:", the office drive "v:").
-struct DriveFolders {
-    std::string a;
-    std::string v;
 };
 
 struct Engine {

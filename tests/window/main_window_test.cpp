@@ -409,6 +409,21 @@ private slots:
             if (entry.developerOnly) QCOMPARE(action->isEnabled(), entry.command != nullptr);
         }
 
+        // The developer button "ext" runs the import of deliveries; an empty diskette ends it.
+        auto* ext = Child<QPushButton>(window_.get(), "SBext");
+        QVERIFY(ext->isEnabled());
+        QCOMPARE(ext->toolTip(), QString("sel_load_ext    noch nicht getestet!!!"));
+        const auto diskette = temp_->path() / "leer";
+        std::filesystem::create_directories(diskette);
+        engine_->drives.a = diskette.string() + "/";
+        bool told = false;
+        AnswerNext<QMessageBox>([&told](QMessageBox* box) {
+            told = box->text() == "*.dat auf Diskette nicht gefunden";
+            box->button(QMessageBox::Ok)->click();
+        });
+        Click(ext);
+        QVERIFY(told);
+
         // A developer entry: the school search selects and loads the school found.
         AnswerNext<AskTextDialog>([](AskTextDialog* dialog) {
             QTest::keyClicks(Child<QLineEdit>(dialog, "Edit"), "Bismarck");
