@@ -6,6 +6,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QColor>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -32,6 +33,8 @@ QChart* MakeBarChart(const BarChart& chart) {
     double highest = 0;
     for (const auto& one : chart.series) {
         auto* set = new QBarSet(ChartText(one.name));
+        // The theme writes labels in white, which vanishes above the bars.
+        set->setLabelColor(chart.stacked ? QColor(Qt::white) : QColor(40, 40, 40));
         for (size_t i = 0; i < chart.categories.size(); ++i) {
             const double value = i < one.values.size() ? one.values[i] : 0.0;
             *set << value;
