@@ -53,4 +53,19 @@ CliResult RunCli(const std::string& program, const std::vector<std::string>& arg
     return result;
 }
 
+std::vector<std::string> BlockLines(const std::vector<std::string>& lines,
+                                    const std::string& name) {
+    std::vector<std::string> block;
+    bool inside = false;
+    for (const auto& line : lines) {
+        if (line.rfind("# ", 0) == 0) {
+            if (inside) break;
+            inside = line == "# " + name;
+            continue;
+        }
+        if (inside) block.push_back(line);
+    }
+    return block;
+}
+
 } // namespace tev::test

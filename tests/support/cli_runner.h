@@ -13,6 +13,9 @@ struct CliResult {
     std::vector<std::string> OutLines() const;
 };
 
+// The lines of the block "# NAME" of the output, up to the next block.
+std::vector<std::string> BlockLines(const std::vector<std::string>& lines, const std::string& name);
+
 // Runs the program in the folder `workDirectory` with the arguments.
 CliResult RunCli(const std::string& program, const std::vector<std::string>& args,
                  const std::filesystem::path& workDirectory,
