@@ -3,6 +3,7 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
+#include "evaluation/class_reports.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
@@ -12,6 +13,7 @@
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
+#include "sheet/sheet_extract_entries.h"
 #include "sheet/sheet_printing.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
@@ -61,13 +63,17 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", SBPrFSpClick, false},
             {"Auswerten/Auswerten nach Fremdsprachen Kl.5 - 9 sowie 2.FS",
              "AuswertennachFremdsprachenKl5791Click", AuswertennachFremdsprachenKl5791Click, false},
-            {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", nullptr, false},
-            {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click", nullptr,
+            {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", Klassenstrken1Click,
              false},
-            {"Auswerten/Sollzahlen (9.1, 9.2, 9.1-9.2)", "Sollzahlen1Click", nullptr, false},
-            {"Auswerten/Sonderauswertungen", "Sonderauswertungen1Click", nullptr, false},
-            {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", nullptr, false},
-            {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", nullptr, false},
+            {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click",
+             Klassenzahlenauswerten1Click, false},
+            {"Auswerten/Sollzahlen (9.1, 9.2, 9.1-9.2)", "Sollzahlen1Click", Sollzahlen1Click,
+             false},
+            {"Auswerten/Sonderauswertungen", "Sonderauswertungen1Click", Sonderauswertungen1Click,
+             false},
+            {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", Sollsummen921Click, false},
+            {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", Sollsummen1Click,
+             false},
             {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click", nullptr,
              false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
