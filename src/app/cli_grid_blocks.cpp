@@ -12,6 +12,7 @@ void PrintShownGrids(const Engine& engine) {
     // A report that fills the upper table leaves it shown.
     if (engine.window.upperTableVisible && !engine.upperTable.IsBlank())
         PrintGridBlock(engine.upperTable, "UpperTable");
+    if (engine.courseOverview.tableShown) PrintGridBlock(engine.courseOverview.table);
     const SummaryState& summary = engine.summary;
     if (!summary.windowVisible) return;
     for (int table : SummaryTables(summary.schoolYearCode)) {

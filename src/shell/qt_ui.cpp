@@ -1,5 +1,6 @@
 #include "shell/qt_ui.h"
 
+#include "evaluation/course_overview_window.h"
 #include "output/ask_text_dialog.h"
 #include "output/grid_tool_dialog.h"
 #include "output/qt_printer_canvas.h"
@@ -97,6 +98,14 @@ bool QtUi::ChoosePrinter(PrintCanvas& printer) {
 
 bool QtUi::ShowGridTool(GridTool& tool) {
     return TInputDlg::Show(tool, engine_, parent());
+}
+
+bool QtUi::ShowCourseOverview(CourseOverviewState& state) {
+    if (!engine_) return false;
+    TFormTev2 window(*engine_, state, parent());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    window.exec();
+    return true;
 }
 
 void QtUi::SetProgressPanel(ProgressPanel* panel) {

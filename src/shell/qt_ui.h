@@ -40,6 +40,7 @@ public:
     // PDF files.
     bool ChoosePrinter(PrintCanvas& printer) override;
     bool ShowGridTool(GridTool& tool) override;
+    bool ShowCourseOverview(CourseOverviewState& state) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;
