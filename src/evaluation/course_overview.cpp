@@ -10,6 +10,7 @@
 #include "shell/school_loading.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 namespace tev {
@@ -297,7 +298,7 @@ bool BuildCourseTable(Engine& engine, CourseOverviewState& state) {
     const bool anySchool = std::find(state.schoolSelected.begin(), state.schoolSelected.end(),
                                      true) != state.schoolSelected.end();
     if (!anySchool) {
-        engine.services.messages.ShowInfo("rechts wurden keine Schulen angewählt!!!");
+        engine.services.messages.ShowInfo(Win("rechts wurden keine Schulen angewählt!!!"));
         return false;
     }
     int schools = 0;
@@ -332,29 +333,33 @@ bool BuildCourseTable(Engine& engine, CourseOverviewState& state) {
     return true;
 }
 
-void SaveEachSubject(Engine& engine, CourseOverviewState& state) {
+namespace {
+
+// Each chosen subject alone, built and handed on; the marks come back at the end.
+void ForEachChosenSubject(Engine& engine, CourseOverviewState& state,
+                          const std::function<bool(const std::string& subject)>& finish) {
     MarksKept kept(state);
     for (size_t i = 0; i < kept.marks().size(); ++i) {
         if (!kept.marks()[i]) continue;
         kept.ChooseOnly(i);
         const std::string subject = state.subjects[i].name;
-        if (!BuildCourseTable(engine, state)) continue;
-        const std::string name = NamePrefix(engine) + "K" + FilePart(subject) + ".txt";
-        if (SaveTableText(engine, name, state.table, "_OSKurse_" + subject))
-            state.done.push_back(subject);
+        if (BuildCourseTable(engine, state) && finish(subject)) state.done.push_back(subject);
     }
 }
 
+} // namespace
+
+void SaveEachSubject(Engine& engine, CourseOverviewState& state) {
+    ForEachChosenSubject(engine, state, [&](const std::string& subject) {
+        const std::string name = NamePrefix(engine) + "K" + FilePart(subject) + ".txt";
+        return SaveTableText(engine, name, state.table, "_OSKurse_" + subject);
+    });
+}
+
 void PrintEachSubject(Engine& engine, CourseOverviewState& state) {
-    MarksKept kept(state);
-    for (size_t i = 0; i < kept.marks().size(); ++i) {
-        if (!kept.marks()[i]) continue;
-        kept.ChooseOnly(i);
-        const std::string subject = state.subjects[i].name;
-        if (BuildCourseTable(engine, state) &&
-            PrintCourseTable(engine, state, Win(kTitle) + " " + subject))
-            state.done.push_back(subject);
-    }
+    ForEachChosenSubject(engine, state, [&](const std::string& subject) {
+        return PrintCourseTable(engine, state, Win(kTitle) + " " + subject);
+    });
 }
 
 void SaveAllSubjects(Engine& engine, CourseOverviewState& state) {

@@ -69,6 +69,7 @@ TEST_F(CliExtractsTest, TheResidenceExtractWritesItsFilesInTheCurrentFolder) {
 // Enabled after the merge: every entry of the main window's menu is built then.
 TEST_F(CliExtractsTest, DISABLED_NoMenuEntryAnswersNotAvailableYet) {
     for (const auto& entry : MainMenu()) {
+        if (entry.handler.empty()) continue; // a caption without action of its own
         const std::string path = Utf8FromWin(entry.path);
         const auto run = Run({"menu", path});
         EXPECT_EQ(run.err.find("not available yet"), std::string::npos) << path;

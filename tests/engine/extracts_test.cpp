@@ -151,6 +151,7 @@ TEST_F(ExtractsTest, TheYearsBackTo2002SkipYearsWithoutFilesWithALine) {
 
 TEST_F(ExtractsTest, AFailedSaveIsReportedNotClaimedDone) {
     // A folder in the place of a file cannot be replaced.
+    std::filesystem::remove(Out("Prof_ges.csv"));
     std::filesystem::create_directory(Out("Prof_ges.csv"));
     sheets->ui().AddAnswer("alle");
     Profilzahlen1Click(engine());

@@ -547,7 +547,7 @@ private slots:
         window.schoolList()->item(0)->setSelected(true);
         Click(Child(&window, "SBGO"));
         QCOMPARE(window.table()->rowCount(), 1);
-        QCOMPARE(QString::fromStdString(sheets.ui().messages().back()),
+        QCOMPARE(ShownText(sheets.ui().messages().back()),
                  ShownText(Win("kein Fach gefunden oder links wurde kein Fach angewählt!!!")));
 
         ClickLine(subjects, 0);
