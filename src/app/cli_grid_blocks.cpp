@@ -17,6 +17,7 @@ void PrintShownGrids(const Engine& engine) {
     if (sheet.visible && sheet.shownGrid == "SG00") {
         if (const StringGrid* extract = engine.sheet.grids.Find("SG00")) PrintGridBlock(*extract);
     }
+    if (engine.courseOverview.tableShown) PrintGridBlock(engine.courseOverview.table);
     const SummaryState& summary = engine.summary;
     if (!summary.windowVisible) return;
     for (int table : SummaryTables(summary.schoolYearCode)) {

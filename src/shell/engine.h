@@ -3,6 +3,7 @@
 // settings, school list, output box and the services. Windows are views of it.
 #include "data/work_record.h"
 #include "demand/demand_state.h"
+#include "evaluation/course_overview_state.h"
 #include "output/output_box.h"
 #include "output/print_canvas.h"
 #include "output/print_state.h"
@@ -73,6 +74,8 @@ struct Engine {
     SummaryState summary;
     // The teacher demand window TFormLBR.
     DemandWindowState demand;
+    // The course overview window TFormTev2.
+    CourseOverviewState courseOverview;
     // The upper result table SGausw of the main window; cell (0, 0) holds the report title.
     StringGrid upperTable{"SGausw", 2, 2};
     int upperTableHeight = 0; // pixels; 0: the window's own choice

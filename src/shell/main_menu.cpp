@@ -5,11 +5,14 @@
 #include "demand/demand_commands.h"
 #include "evaluation/class_reports.h"
 #include "evaluation/completeness_check.h"
+#include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
 #include "evaluation/language_search.h"
 #include "evaluation/pupil_numbers.h"
 #include "evaluation/sequence_extract.h"
+#include "evaluation/profile_numbers.h"
+#include "evaluation/residence_extract.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
@@ -74,16 +77,16 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", Sollsummen921Click, false},
             {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", Sollsummen1Click,
              false},
-            {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click", nullptr,
-             false},
+            {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click",
+             Kursbersichtenfachweise1Click, false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
              nullptr, false},
             {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
             {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
-             nullptr, false},
-            {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click", nullptr,
-             false},
-            {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", nullptr, false},
+             AuszugWohnorte1Click, false},
+            {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click",
+             AuszugWohnorteJahre1Click, false},
+            {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", Profilzahlen1Click, false},
             {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
              false},
             {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", Rep24aktDS1Click, true},

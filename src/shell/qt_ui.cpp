@@ -1,5 +1,6 @@
 #include "shell/qt_ui.h"
 
+#include "evaluation/course_overview_window.h"
 #include "output/ask_text_dialog.h"
 #include "output/chart_window.h"
 #include "output/grid_tool_dialog.h"
@@ -104,6 +105,14 @@ void QtUi::ShowChart(const BarChart& chart) {
     auto* window = new ChartWindow(chart, parent());
     window->show();
     window->raise();
+}
+
+bool QtUi::ShowCourseOverview(CourseOverviewState& state) {
+    if (!engine_) return false;
+    TFormTev2 window(*engine_, state, parent());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    window.exec();
+    return true;
 }
 
 void QtUi::SetProgressPanel(ProgressPanel* panel) {

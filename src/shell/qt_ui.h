@@ -42,6 +42,7 @@ public:
     bool ShowGridTool(GridTool& tool) override;
     // A window of its own beside the main window, closed by the user.
     void ShowChart(const BarChart& chart) override;
+    bool ShowCourseOverview(CourseOverviewState& state) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;

@@ -3,6 +3,8 @@
 // year button, the gauge and the sheet print over several schools.
 #include "data/school_groups.h"
 #include "dialog_answers.h"
+#include "evaluation/course_overview.h"
+#include "evaluation/course_overview_window.h"
 #include "output/ask_text_dialog.h"
 #include "output/chart_window.h"
 #include "output/codepage.h"
@@ -15,6 +17,7 @@
 #include "shell/program_start.h"
 #include "shell/qt_progress_panel.h"
 #include "shell/qt_ui.h"
+#include "support/demo_sheets.h"
 #include "support/test_support.h"
 
 #include <QAction>
@@ -602,6 +605,44 @@ private slots:
             qobject_cast<QValueAxis*>(chartWindow->view()->chart()->axes(Qt::Vertical).first());
         QVERIFY(values->max() >= 180);
         chartWindow->close();
+    }
+
+    // The course overview window on a demo office: a subject clicked twice is unchosen again,
+    // clicked once and built over two selected schools it fills the table.
+    void courseOverviewMarksSubjectsByClicks() {
+        DemoSheets sheets(3, 124);
+        sheets.Load(0);
+        CourseOverviewState state;
+        FillCourseOverview(sheets.engine(), state);
+        TFormTev2 window(sheets.engine(), state);
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QListWidget* subjects = window.subjectList();
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("_ D"));
+
+        ClickLine(subjects, 0);
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("x D"));
+        QVERIFY(state.subjects[0].chosen);
+        ClickLine(subjects, 0);
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("_ D"));
+        QVERIFY(!state.subjects[0].chosen);
+
+        // Without a chosen subject the build ends with its message and no table.
+        window.schoolList()->item(0)->setSelected(true);
+        Click(Child(&window, "SBGO"));
+        QCOMPARE(window.table()->rowCount(), 1);
+        QCOMPARE(ShownText(sheets.ui().messages().back()),
+                 ShownText(Win("kein Fach gefunden oder links wurde kein Fach angewählt!!!")));
+
+        ClickLine(subjects, 0);
+        ClickLine(window.schoolList(), 1, Qt::ControlModifier);
+        Click(Child(&window, "SBGO"));
+        // Heading row, one row per school, the closing count.
+        QCOMPARE(window.table()->rowCount(), 4);
+        QCOMPARE(window.table()->item(0, kCourseSubjectCol)->text(), QString("Fach"));
+        QCOMPARE(window.table()->item(1, kCourseSubjectCol)->text(), QString("D"));
+        QCOMPARE(window.table()->item(3, 0)->text(), QString("  2 Schulen     "));
     }
 };
 
