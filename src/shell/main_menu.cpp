@@ -6,6 +6,7 @@
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
+#include "evaluation/nationality_extract.h"
 #include "evaluation/profile_numbers.h"
 #include "evaluation/residence_extract.h"
 #include "output/codepage.h"
@@ -77,8 +78,8 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click",
              AuszugWohnorteJahre1Click, false},
             {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", Profilzahlen1Click, false},
-            {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
-             false},
+            {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click",
+             SucheStaatszugehrigkeit1Click, false},
             {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", Rep24aktDS1Click, true},
             {"XXX/Suche Schule", "SucheSchule1Click", SucheSchule1Click, true},
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
