@@ -3,6 +3,7 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
+#include "evaluation/column_extracts.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
@@ -71,7 +72,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click",
              Kursbersichtenfachweise1Click, false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
-             nullptr, false},
+             SpaltenAuszge1Click, false},
             {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
             {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
              AuszugWohnorte1Click, false},
