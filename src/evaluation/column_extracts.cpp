@@ -52,7 +52,36 @@ std::string ColumnExtractFileName(const ColumnExtractDefinition& definition) {
     std::string label = definition.label;
     while (!label.empty() && label.back() == '.')
         label.pop_back();
-    return "__" + label + "_" + definition.grid.substr(2) + ".csv";
+    // Umlauts spelled out: the name stays the same on every file system.
+    std::string name = "__";
+    for (char c : label) {
+        switch (static_cast<unsigned char>(c)) {
+        case 0xE4:
+            name += "ae";
+            break;
+        case 0xF6:
+            name += "oe";
+            break;
+        case 0xFC:
+            name += "ue";
+            break;
+        case 0xC4:
+            name += "Ae";
+            break;
+        case 0xD6:
+            name += "Oe";
+            break;
+        case 0xDC:
+            name += "Ue";
+            break;
+        case 0xDF:
+            name += "ss";
+            break;
+        default:
+            name += c;
+        }
+    }
+    return name + "_" + definition.grid.substr(2) + ".csv";
 }
 
 void SpaltenAuszge1Click(Engine& engine) {

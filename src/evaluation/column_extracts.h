@@ -23,7 +23,7 @@ std::vector<std::string> ColumnExtractTexts();
 // "7.1 Kursgrößen  0201 02-1 0201 S  ": the table and the label (16 characters), the first range
 // field as column and row, and the last flag "2" taking the following column as well.
 std::optional<ColumnExtractDefinition> ParseColumnExtract(const std::string& text);
-// "__Kursgrößen_71.csv": the table's digits keep 8.1 and 8.2 of the same label apart.
+// "__Kursgroessen_71.csv": the table's digits keep 8.1 and 8.2 of the same label apart.
 std::string ColumnExtractFileName(const ColumnExtractDefinition& definition);
 
 void SpaltenAuszge1Click(Engine& engine);
