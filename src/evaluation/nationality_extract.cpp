@@ -7,7 +7,10 @@
 #include "sheet/nationality_list.h"
 #include "sheet/pupil_table_rows.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <cstdint>
 
 namespace tev {
 namespace {
@@ -18,15 +21,16 @@ std::string NameFirst(const DataSetText& text, int header) {
     return FieldAt(prefix, 2) + ";" + FieldAt(prefix, 1) + ";";
 }
 
-// The sum column of a row of tables 1.1 and 1.8 together.
+// The sum column of a row of tables 1.1 and 1.8 together (saturated, as a garbage file may
+// hold huge numbers).
 int TrackTotal(const DataSetText& text, int row) {
-    int total = 0;
+    int64_t total = 0;
     for (const char* digits : {"11", "18"}) {
         const auto rows = text.TableRows(digits);
         if (const std::string* line = DataSetText::NumberedRow(rows, row))
             total += ParseInt(DataSetText::Cell(*line, 12));
     }
-    return total;
+    return static_cast<int>(std::clamp<int64_t>(total, INT32_MIN, INT32_MAX));
 }
 
 // Pupils, girls, with migration background, their girls, foreigners, their girls.
