@@ -65,6 +65,22 @@ std::string DataSetText::RowPrefix(int header) const {
     return "04" + Trim(FieldAt(line, 3)) + ";" + TrimRight(FieldAt(line, 5)) + ";";
 }
 
+std::string DataSetText::NumberedRow(std::string_view tableDigits, int number) const {
+    for (const auto& row : TableRows(tableDigits)) {
+        const std::string first = Trim(FieldAt(row, 1));
+        if (!first.empty() && ParseInt(first) == number) return row;
+    }
+    return {};
+}
+
+bool DataSetText::RowHasData(std::string_view row) {
+    const auto fields = SplitFields(row);
+    for (size_t i = 2; i < fields.size(); ++i) {
+        if (!Trim(fields[i]).empty()) return true;
+    }
+    return false;
+}
+
 std::string DataSetText::Cell(std::string_view row, int col) {
     // Field 1 is the row number, field 2 column 0.
     return Trim(FieldAt(row, col + 2));

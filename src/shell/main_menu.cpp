@@ -6,6 +6,8 @@
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
+#include "evaluation/language_n_search.h"
+#include "evaluation/migration_comparison.h"
 #include "evaluation/profile_numbers.h"
 #include "evaluation/residence_extract.h"
 #include "output/codepage.h"
@@ -84,8 +86,8 @@ const std::vector<MenuEntry>& MainMenu() {
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
              true},
             {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", nullptr, true},
-            {"XXX/Suche  N", "SucheN1Click", nullptr, true},
-            {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", nullptr, true},
+            {"XXX/Suche  N", "SucheN1Click", SucheN1Click, true},
+            {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", vglMigrVjAktj1Click, true},
             {"XXX/_ein", "ein1Click", ein1Click, true},
             {"XXX/_aus", "aus1Click", aus1Click, true},
             {"Diverses/Obere Tabelle schließen / anzeigen", "ObereTabelleschlieen1Click",
