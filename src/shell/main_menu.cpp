@@ -3,6 +3,7 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
+#include "evaluation/central_test_list.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
@@ -52,7 +53,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Kurzbericht/weitere Auswertungen", "weitereAuswertungen1Click",
              weitereAuswertungen1Click, false},
             {"Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt",
-             "ZentraleKlassenarbeit1Click", nullptr, false},
+             "ZentraleKlassenarbeit1Click", ZentraleKlassenarbeit1Click, false},
             {"Auswerten/---Hinweis", "Hinweis1Click", nullptr, false},
             {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
              nullptr, false},

@@ -151,6 +151,7 @@ DemoOfficeResult WriteDemoOffice(const fs::path& dir, const DemoOptions& options
         nameLines.push_back(SchoolNameFileLine(school));
     nameLines.push_back(".Z");
     WriteLines(dir / "schulnam.dat", nameLines);
+    WriteLines(dir / "schulen.txt", SchoolMasterFileLines(schools));
     WriteLines(dir / "stal_Nat.def", NationalityListLines());
     for (int version = 1; version <= 3; ++version)
         WriteLines(dir / WorkingGroupListName(version), WorkingGroupListLines(version));
