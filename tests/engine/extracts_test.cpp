@@ -1,5 +1,6 @@
 // The extracts to CSV and the course overview on a small demo office: the files with their
 // names and header lines, and rows checked against the data set files they came from.
+#include "evaluation/central_test_list.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/language_n_search.h"
 #include "evaluation/migration_comparison.h"
@@ -397,6 +398,94 @@ TEST_F(ExtractsTest, MigrationComparisonSetsThisYearAgainstLastYearsFile) {
                                    before.substr(lead.size() + 9) + ";;" +
                                    diff.substr(lead.size() + 9)));
     EXPECT_EQ(sheets->ui().messages().back(), "vglMigr.csv und vglMigrx.csv erstellt");
+}
+
+TEST_F(ExtractsTest, CentralTestListCountsClassNinePupilsPerSubjectUnderTheMasterKey) {
+    // The range, then each name: all as offered but the short list, saved under another.
+    for (const char* answer :
+         {"alle", "schulen_.txt", "ZK9.txt", "ZKSchul0.txt", "ZKSchul.csv", "ZKSch_07.csv"})
+        sheets->ui().AddAnswer(answer);
+    std::filesystem::remove(Out("ZKSch.txt"));
+    ZentraleKlassenarbeit1Click(engine());
+    EXPECT_FALSE(std::filesystem::exists(Out("ZKSch.txt")));
+
+    // Class 9 is field 9 of a row (after the row number, three language columns and classes
+    // 5 to 8); the sequence rows 1 to 34 name their languages in fields 2 to 4.
+    const auto lines = DataSetLines(0);
+    int all = 0, english = 0, french = 0, latin = 0, pupils = 0;
+    const auto number = [](const std::string& field) {
+        return field.empty() ? 0 : std::stoi(field);
+    };
+    for (const std::string table : {"11", "18"}) {
+        const auto total = SplitFields(BlockLine(lines, table, "37"));
+        all += number(total.at(8));
+        pupils += number(total.at(13));
+        for (int row = 1; row <= 34; ++row) {
+            const std::string rowNumber = (row < 10 ? " " : "") + std::to_string(row);
+            const auto fields = SplitFields(BlockLine(lines, table, rowNumber));
+            if (fields.size() < 9) continue;
+            const int count = number(fields.at(8));
+            const auto learns = [&](const char* language) {
+                return fields.at(1) == language || fields.at(2) == language ||
+                       fields.at(3) == language;
+            };
+            english += learns("E") ? count : 0;
+            french += learns("F") ? count : 0;
+            latin += learns("L") ? count : 0;
+        }
+    }
+    ASSERT_GT(all, 0);
+    const std::string school = sheets->SchoolNumber(0);
+    const auto shortList = FileLines(Out("ZK9.txt"));
+    ASSERT_FALSE(shortList.empty());
+    EXPECT_EQ(shortList.front(),
+              Win("\"Schulschlüssel\";\"D\";\"E\";\"F\";\"L\";\"M\";\"Bem\";\"DM\""));
+    const std::string counts = std::to_string(all) + ";" + std::to_string(english) + ";" +
+                               std::to_string(french) + ";" + std::to_string(latin) + ";" +
+                               std::to_string(all);
+    EXPECT_TRUE(
+        Contains(shortList, "\"04" + school + "\";" + counts + ";\"\";" + std::to_string(all)));
+    const auto addresses = FileLines(Out("ZKSchul.csv"));
+    ASSERT_FALSE(addresses.empty());
+    EXPECT_EQ(addresses.front(), Win("Schulschlüssel;Schulname;Straße;PLZ;Ort;Deutsch;Englisch;"
+                                     "Französisch;Latein;Mathematik"));
+    EXPECT_EQ(FileLines(Out("ZKSchul0.txt")), addresses);
+    EXPECT_EQ(FileLines(Out("ZKSch_07.csv")), addresses);
+    EXPECT_TRUE(std::any_of(addresses.begin(), addresses.end(), [&](const std::string& line) {
+        return line.rfind("04" + school + ";", 0) == 0 && line.find(";" + counts) != line.npos;
+    }));
+
+    // The master file comes back with the school's pupils in column 5, the rest as it was.
+    const auto master = FileLines(sheets->office() / "schulen.txt");
+    const auto rewritten = FileLines(Out("schulen_.txt"));
+    ASSERT_EQ(rewritten.size(), master.size());
+    EXPECT_EQ(rewritten.front(), master.front());
+    int checked = 0;
+    for (size_t i = 1; i < master.size(); ++i) {
+        if (FieldAt(master[i], 1) != school) continue;
+        ++checked;
+        auto fields = SplitFields(master[i]);
+        fields.at(4) = std::to_string(pupils);
+        std::string expected = fields.front();
+        for (size_t f = 1; f < fields.size(); ++f)
+            expected += ";" + fields[f];
+        EXPECT_EQ(rewritten[i], expected);
+    }
+    EXPECT_EQ(checked, 1);
+}
+
+TEST_F(ExtractsTest, CentralTestListWithoutMasterFileSaysSoAndWritesNothing) {
+    const auto masterFile = sheets->office() / "schulen.txt";
+    const auto aside = sheets->office() / "schulen.txt.aside";
+    std::filesystem::rename(masterFile, aside);
+    std::filesystem::remove(Out("ZKSch.txt"));
+    sheets->ui().AddAnswer("alle");
+    ZentraleKlassenarbeit1Click(engine());
+    std::filesystem::rename(aside, masterFile);
+
+    ASSERT_FALSE(sheets->ui().messages().empty());
+    EXPECT_NE(sheets->ui().messages().back().find("schulen.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Out("ZKSch.txt")));
 }
 
 } // namespace
