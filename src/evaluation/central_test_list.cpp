@@ -7,6 +7,7 @@
 #include "sheet/pupil_table_rows.h"
 
 #include <map>
+#include <set>
 
 namespace tev {
 namespace {
@@ -90,8 +91,7 @@ void ZentraleKlassenarbeit1Click(Engine& engine) {
 
     std::map<std::string, CentralTestCounts> bySchool;
     ForEachSchoolFile(engine, *range, engine.startup.yearSuffix, [&](int, const DataSetText& text) {
-        const std::string number = FieldAt(text.RowPrefix(text.FindBlock("11")), 1).substr(2);
-        bySchool[number] = CentralTestCountsOf(text);
+        bySchool[text.SchoolNumber()] = CentralTestCountsOf(text);
     });
 
     const int pupilsCol = columns.Of(Win("Schülerzahl"));
@@ -125,6 +125,14 @@ void ZentraleKlassenarbeit1Click(Engine& engine) {
         for (size_t f = 0; f < fields.size(); ++f)
             line += (f ? ";" : "") + fields[f];
         rewritten.push_back(DosFromUtf8(Utf8FromWin(line)));
+    }
+
+    // A school read but not in the master file would silently be missing from the lists.
+    std::set<std::string> listed;
+    for (size_t i = 1; i < master.lines().size(); ++i)
+        listed.insert(MasterColumns::Field(SplitFields(master.lines()[i]), numberCol));
+    for (const auto& [number, counts] : bySchool) {
+        if (!listed.count(number)) engine.outputBox.Add(number + " fehlt in schulen.txt");
     }
 
     std::vector<ExtractList> lists = {{"schulen_.txt", rewritten},

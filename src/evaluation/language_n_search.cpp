@@ -22,9 +22,7 @@ std::vector<std::string> LanguageNLines(const DataSetText& text) {
     std::vector<std::string> lines;
     for (const char* table : {"11", "18"}) {
         const int header = text.FindBlock(table);
-        const std::string prefix = text.RowPrefix(header);
-        const std::string lead =
-            FieldAt(prefix, 2) + ";" + FieldAt(prefix, 1) + ";" + table[0] + "." + table[1] + ";";
+        const std::string lead = text.NameFirstPrefix(header) + table[0] + "." + table[1] + ";";
         for (const auto& row : text.BlockRows(header)) {
             // Only the sequence rows: a label row like "Schüler insges:" never names languages.
             if (ParseInt(Trim(FieldAt(row, 1))) > pupil_rows::kLastLanguageRow) continue;

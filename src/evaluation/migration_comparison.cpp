@@ -54,8 +54,7 @@ MigrationLists MigrationHeadings() {
 
 void AddMigrationSchool(MigrationLists& lists, const DataSetText& current,
                         const std::optional<DataSetText>& previous) {
-    const std::string prefix = current.RowPrefix(current.FindBlock("11"));
-    const std::string lead = FieldAt(prefix, 2) + ";" + FieldAt(prefix, 1) + ";";
+    const std::string lead = current.NameFirstPrefix(current.FindBlock("11"));
     const auto now = MigrationGroups(current);
     std::optional<std::array<LevelCounts, 6>> before;
     if (previous) before = MigrationGroups(*previous);
@@ -91,8 +90,7 @@ void vglMigrVjAktj1Click(Engine& engine) {
     const std::string previousSuffix = YearSuffixOf(year - 1) + (shortReport ? "K" : "");
     MigrationLists lists = MigrationHeadings();
     ForEachSchoolFile(engine, *range, suffix, [&](int, const DataSetText& text) {
-        // "04" and the school number lead the copied rows.
-        const std::string number = FieldAt(text.RowPrefix(text.FindBlock("11")), 1).substr(2);
+        const std::string number = text.SchoolNumber();
         std::optional<DataSetText> previous;
         DataSetText last;
         if (year - 1 >= kFirstMigrationYear &&

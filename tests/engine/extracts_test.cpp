@@ -472,6 +472,7 @@ TEST_F(ExtractsTest, CentralTestListCountsClassNinePupilsPerSubjectUnderTheMaste
         EXPECT_EQ(rewritten[i], expected);
     }
     EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(engine().outputBox.lines().empty()); // every demo school is in the master file
 }
 
 TEST_F(ExtractsTest, CentralTestListWithoutMasterFileSaysSoAndWritesNothing) {
@@ -486,6 +487,28 @@ TEST_F(ExtractsTest, CentralTestListWithoutMasterFileSaysSoAndWritesNothing) {
     ASSERT_FALSE(sheets->ui().messages().empty());
     EXPECT_NE(sheets->ui().messages().back().find("schulen.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(Out("ZKSch.txt")));
+}
+
+TEST_F(ExtractsTest, CentralTestListNamesASchoolTheMasterFileLacks) {
+    const auto masterFile = sheets->office() / "schulen.txt";
+    const std::string original = ReadFile(masterFile);
+    const std::string number = sheets->SchoolNumber(0);
+    std::string without;
+    for (const auto& line : FileLines(masterFile)) {
+        if (line.rfind(number + ";", 0) != 0) without += line + "\r\n";
+    }
+    WriteFile(masterFile, without);
+    for (const char* answer :
+         {"alle", "schulen_.txt", "ZKSch.txt", "ZKSchul0.txt", "ZKSchul.csv", "ZKSch_07.csv"})
+        sheets->ui().AddAnswer(answer);
+    ZentraleKlassenarbeit1Click(engine());
+    WriteFile(masterFile, original);
+
+    EXPECT_EQ(engine().outputBox.lines(),
+              std::vector<std::string>{number + " fehlt in schulen.txt"});
+    const std::string zk = ReadFile(Out("ZKSch.txt"));
+    EXPECT_EQ(zk.find("\"04" + number + "\""), std::string::npos);
+    EXPECT_NE(zk.find("\"04" + sheets->SchoolNumber(1) + "\""), std::string::npos);
 }
 
 } // namespace
