@@ -7,6 +7,7 @@
 #include "evaluation/class_reports.h"
 #include "evaluation/column_extracts.h"
 #include "evaluation/completeness_check.h"
+#include "evaluation/course_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
@@ -87,7 +88,7 @@ const std::vector<MenuEntry>& MainMenu() {
              Kursbersichtenfachweise1Click, false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
              SpaltenAuszge1Click, false},
-            {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
+            {"Auswerten/(teste 5.1+6.1)", "teste51611Click", teste51611Click, false},
             {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
              AuszugWohnorte1Click, false},
             {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click",
