@@ -19,6 +19,12 @@ int MenuCommand(Session& session, const std::string& pathUtf8) {
         std::cerr << "tev-cli: \"" << pathUtf8 << "\" is only for developers\n";
         return 2;
     }
+    if (entry->handler.empty()) {
+        // A caption of the window with nothing behind it; the window prints the upper table
+        // on a double click instead.
+        std::cerr << "info: \"" << pathUtf8 << "\" has no action of its own\n";
+        return 0;
+    }
     if (!entry->command) {
         std::cerr << "tev-cli: \"" << pathUtf8 << "\": not available yet\n";
         return 2;
