@@ -64,7 +64,8 @@ int WriteDemo(const DemoArgs& args) {
                 ++dataFaults;
         std::cout << "demo office written to " << args.directory << ": " << options.schools
                   << " schools, " << result.dataSetFiles << " data sets, " << result.zepLists
-                  << " ZEP lists, " << dataFaults << " deliberate faults (see demo-fehler.txt)\n";
+                  << " ZEP lists, " << result.deliveries << " deliveries on the diskettes, "
+                  << dataFaults << " deliberate faults (see demo-fehler.txt)\n";
         for (size_t i = 0; i < result.pupils.size(); ++i)
             std::cout << "  pupils " << SchoolYearText(options.firstYear + static_cast<int>(i))
                       << ": " << result.pupils[i] << '\n';

@@ -1,9 +1,11 @@
 // tev-cli: every report of the program without a window.
+#include "app/cli_charts.h"
 #include "app/cli_commands.h"
 #include "app/cli_demand.h"
 #include "app/cli_demo.h"
 #include "app/cli_extract.h"
 #include "app/cli_grid.h"
+#include "app/cli_import.h"
 #include "app/cli_manpage.h"
 #include "app/cli_options.h"
 #include "app/cli_plausi.h"
@@ -26,8 +28,10 @@ namespace {
 
 int RunOnEngine(const cli::Options& options, const cli::SessionCommand& run) {
     cli::Session session(options);
+    const auto chartFailed = options.charts ? cli::WriteChartFiles(session.ui) : nullptr;
     if (options.school) cli::LoadSchool(session, *options.school);
-    const int code = run(session);
+    int code = run(session);
+    if (chartFailed && *chartFailed && code == 0) code = 1;
     if (const size_t left = session.ui.answersLeft(); left > 0) {
         std::cerr << "tev-cli: " << left << " answer(s) left unused\n";
     }
@@ -56,12 +60,18 @@ int main(int argc, char** argv) {
     cli::AddDemoCommand(registry);
     cli::AddDemandCommand(registry);
     cli::AddGridCommand(registry);
+    cli::AddImportCommand(registry);
     cli::DeclareManPageFlag(app, registry);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : 2;
+    }
+    if (options.charts && !cli::ChartFilesAvailable()) {
+        std::cerr << "tev-cli: --charts: this tev-cli was built without Qt (TEV_BUILD_GUI=OFF) "
+                     "and cannot draw charts\n";
+        return 2;
     }
     const cli::CommandRegistry::Command* command = registry.Chosen();
     try {

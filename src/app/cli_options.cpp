@@ -61,6 +61,9 @@ void DeclareOptions(CLI::App& app, Options& options) {
                    "default 1, as the summary window starts)")
         ->type_name("N")
         ->check(CLI::Range(0, 14));
+    app.add_flag("--charts", options.charts,
+                 "write every chart a command shows as <name>.svg and <name>.png into the "
+                 "current directory (drawn by Qt Charts without a display)");
 }
 
 } // namespace tev::cli

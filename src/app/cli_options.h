@@ -22,6 +22,7 @@ struct Options {
     std::optional<std::string> printerFile;
     std::optional<std::string> school; // loaded before the command runs
     std::optional<int> kind;           // the summary's display kind 0..14
+    bool charts = false;               // charts shown are written as SVG and PNG files
 };
 
 // Declares the options on the program's command line, bound to `options`.

@@ -40,8 +40,9 @@ Session::Session(const Options& options) {
     inputs.currentDirectory = std::filesystem::current_path().string();
     inputs.yearSuffix = options.yearSuffix;
     inputs.sortIndex = options.sortIndex;
-    inputs.driveA = FileServices::EnvironmentValue("TEV_DRIVE_A");
-    inputs.driveV = FileServices::EnvironmentValue("TEV_DRIVE_V");
+    inputs.drives.a = FileServices::EnvironmentValue("TEV_DRIVE_A");
+    inputs.drives.b = FileServices::EnvironmentValue("TEV_DRIVE_B");
+    inputs.drives.v = FileServices::EnvironmentValue("TEV_DRIVE_V");
     const std::filesystem::path dataDirectory = options.dataDirectory
                                                     ? std::filesystem::path(*options.dataDirectory)
                                                     : std::filesystem::current_path();

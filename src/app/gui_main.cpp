@@ -50,8 +50,9 @@ int main(int argc, char** argv) {
     inputs.currentDirectory = current.string();
     inputs.usw = FileServices::EnvironmentValue("usw");
     inputs.homeShare = FileServices::EnvironmentValue("HOMESHARE");
-    inputs.driveA = FileServices::EnvironmentValue("TEV_DRIVE_A");
-    inputs.driveV = FileServices::EnvironmentValue("TEV_DRIVE_V");
+    inputs.drives.a = FileServices::EnvironmentValue("TEV_DRIVE_A");
+    inputs.drives.b = FileServices::EnvironmentValue("TEV_DRIVE_B");
+    inputs.drives.v = FileServices::EnvironmentValue("TEV_DRIVE_V");
 
     QtUi ui;
     Engine engine(ui, current);

@@ -59,10 +59,12 @@ std::string SaveRefusal(const Sheet& sheet) {
     return {};
 }
 
+} // namespace
+
 // The backup of the old file and the new file are both written completely and synced under
 // temporary names before either is renamed into place, so a full disk, a failing close or a
 // crash before the renames leaves the old data set and the old backup exactly as they were.
-bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
+bool WriteDataSetFile(Engine& engine, const std::string& fileName, std::string_view bytes) {
     auto& files = engine.services.files;
     auto& messages = engine.services.messages;
     std::unique_ptr<DurableFile> backup;
@@ -79,7 +81,7 @@ bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
     }
     DurableFile data(files.disk(), fileName);
     const bool written =
-        data.Begin(ReplacementMode(fileName)) && data.Write(DataSetText(engine)) && data.Finish();
+        data.Begin(ReplacementMode(fileName)) && data.Write(bytes) && data.Finish();
     if (!written) {
         messages.ShowInfo(Win("kein Platz(???) für: ") + fileName + " (" + data.problem() + ")");
         return false;
@@ -95,6 +97,8 @@ bool WriteDataSetFile(Engine& engine, const std::string& fileName) {
     }
     return true;
 }
+
+namespace {
 
 // Lets the reader take the bytes already in memory without copying them into a stream.
 class ViewBuffer : public std::streambuf {
@@ -253,7 +257,7 @@ bool SaveDataSet(Engine& engine, int mode) {
     if (!engine.services.messages.AskYesNo(sheet.currentFile + "  wirklich abspeichern?")) {
         return false;
     }
-    if (!WriteDataSetFile(engine, sheet.currentFile)) return false;
+    if (!WriteDataSetFile(engine, sheet.currentFile, DataSetText(engine))) return false;
     sheet.loadState = LoadState::Read;
     sheet.edited = false;
     if (mode == -1) engine.services.messages.ShowInfo("Schulstatistik-Daten sind gespeichert");

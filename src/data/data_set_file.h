@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace tev {
 
@@ -14,6 +15,11 @@ bool LoadDataSet(Engine& engine, int mode);
 
 // Mode 0 saves after a question, mode -1 also reports it, mode 1 exports tables as ".ASC".
 bool SaveDataSet(Engine& engine, int mode);
+
+// Puts the bytes in place as the data set file: the old file's backup ".alt" and the new file
+// are both complete on the disk before either is renamed into place. A failure is shown and
+// leaves the old file and its backup as they were.
+bool WriteDataSetFile(Engine& engine, const std::string& fileName, std::string_view bytes);
 
 // Writes one grid's block with the loaded school's header (filled first when it is not).
 void WriteTableBlock(Engine& engine, StringGrid& grid, std::ostream& out);

@@ -1,5 +1,7 @@
 #include "evaluation/school_loop.h"
 
+#include "data/school_directory.h"
+#include "data/table_blocks.h"
 #include "shell/school_loading.h"
 
 #include <algorithm>
@@ -44,6 +46,33 @@ int FindSchool(Engine& engine, const SchoolRange& range,
     }
     ui.ProgressEnd();
     return hit;
+}
+
+int ForEachSchoolFile(Engine& engine, const SchoolRange& range, const std::string& yearSuffix,
+                      const std::function<void(int index, const DataSetText& text)>& work,
+                      bool* stopped) {
+    Ui& ui = engine.ui();
+    const int count = static_cast<int>(engine.schoolList.lines.size());
+    int read = 0;
+    ui.ProgressStart(count);
+    for (int line = std::max(1, range.first); line <= range.last && line <= count; ++line) {
+        if (!ui.ProgressRunning()) {
+            if (stopped) *stopped = true;
+            break;
+        }
+        ui.ProgressStep(line);
+        const std::string& listLine = engine.schoolList.lines[line - 1];
+        const std::string number = listLine.size() >= 8 ? listLine.substr(2, 6) : "";
+        DataSetText text;
+        if (!number.empty() &&
+            text.Read(engine.services.files, engine.work.tevDir + "SL" + number + yearSuffix)) {
+            ++read;
+            work(line - 1, text);
+        }
+        ui.ProcessMessages();
+    }
+    ui.ProgressEnd();
+    return read;
 }
 
 } // namespace tev

@@ -29,4 +29,12 @@ void ForEachSchool(Engine& engine, const SchoolRange& range,
 int FindSchool(Engine& engine, const SchoolRange& range,
                const std::function<bool(int index, bool loaded)>& found);
 
+// The extracts' loop: the same range, gauge and stop, but each school's data set file of the
+// year suffix is read as text instead of loading the school; a school without the file is
+// passed over. Returns the number of files read; `stopped` tells whether the gauge was hidden.
+class DataSetText;
+int ForEachSchoolFile(Engine& engine, const SchoolRange& range, const std::string& yearSuffix,
+                      const std::function<void(int index, const DataSetText& text)>& work,
+                      bool* stopped = nullptr);
+
 } // namespace tev

@@ -113,6 +113,14 @@ bool SaveListText(Engine& engine, std::string_view name, const std::vector<std::
     return Finish(out);
 }
 
+bool SaveLinesReplacing(Engine& engine, std::string_view name,
+                        const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + kLineEnd;
+    return engine.services.files.WriteReplacing(WorkFilePath(engine, name), text);
+}
+
 bool SaveGridCsv(Engine& engine, std::string_view name, const StringGrid& grid,
                  std::string_view title) {
     std::string fileName(name);

@@ -14,6 +14,11 @@ namespace tev {
 bool SaveListText(Engine& engine, std::string_view name, const std::vector<std::string>& lines,
                   std::string_view title = {});
 
+// The lines (CR LF) as a file of the work directory under exactly this name; the old file is
+// replaced only once the new one is completely written. False (after a message) when not.
+bool SaveLinesReplacing(Engine& engine, std::string_view name,
+                        const std::vector<std::string>& lines);
+
 // One line per grid row. The name may start with code 1 (tab separator), "+" (append) and
 // "!" (split the first column in two); an empty name is asked for together with the
 // separator. The title (and the grid's hint) make the first line.

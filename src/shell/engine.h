@@ -3,10 +3,12 @@
 // settings, school list, output box and the services. Windows are views of it.
 #include "data/work_record.h"
 #include "demand/demand_state.h"
+#include "evaluation/course_overview_state.h"
 #include "output/output_box.h"
 #include "output/print_canvas.h"
 #include "output/print_state.h"
 #include "sheet/sheet.h"
+#include "shell/drive_folders.h"
 #include "shell/services.h"
 #include "shell/startup.h"
 #include "summary/summary_state.h"
@@ -46,12 +48,6 @@ struct MainWindowState {
     bool editMenusEnabled = true;
 };
 
-// Where the drive letters of the office point (the diskette "a:", the office drive "v:").
-struct DriveFolders {
-    std::string a;
-    std::string v;
-};
-
 struct Engine {
     explicit Engine(Ui& ui, const std::filesystem::path& workDirectory = ".")
         : services(ui, workDirectory), workDirectory(workDirectory) {}
@@ -78,6 +74,8 @@ struct Engine {
     SummaryState summary;
     // The teacher demand window TFormLBR.
     DemandWindowState demand;
+    // The course overview window TFormTev2.
+    CourseOverviewState courseOverview;
     // The upper result table SGausw of the main window; cell (0, 0) holds the report title.
     StringGrid upperTable{"SGausw", 2, 2};
     int upperTableHeight = 0; // pixels; 0: the window's own choice

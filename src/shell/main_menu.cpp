@@ -3,15 +3,20 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
+#include "evaluation/class_reports.h"
 #include "evaluation/completeness_check.h"
+#include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
 #include "evaluation/language_search.h"
 #include "evaluation/pupil_numbers.h"
 #include "evaluation/sequence_extract.h"
+#include "evaluation/profile_numbers.h"
+#include "evaluation/residence_extract.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
+#include "sheet/sheet_extract_entries.h"
 #include "sheet/sheet_printing.h"
 #include "sheet/sheet_repairs.h"
 #include "shell/directory_commands.h"
@@ -61,23 +66,27 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Auswerten nach einer Fremdsprache", "SBPrFSpClick", SBPrFSpClick, false},
             {"Auswerten/Auswerten nach Fremdsprachen Kl.5 - 9 sowie 2.FS",
              "AuswertennachFremdsprachenKl5791Click", AuswertennachFremdsprachenKl5791Click, false},
-            {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", nullptr, false},
-            {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click", nullptr,
+            {"Auswerten/Klassenstärken (1.2) auswerten", "Klassenstrken1Click", Klassenstrken1Click,
              false},
-            {"Auswerten/Sollzahlen (9.1, 9.2, 9.1-9.2)", "Sollzahlen1Click", nullptr, false},
-            {"Auswerten/Sonderauswertungen", "Sonderauswertungen1Click", nullptr, false},
-            {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", nullptr, false},
-            {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", nullptr, false},
-            {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click", nullptr,
+            {"Auswerten/Klassenzahlen (9.1 9.2) auswerten", "Klassenzahlenauswerten1Click",
+             Klassenzahlenauswerten1Click, false},
+            {"Auswerten/Sollzahlen (9.1, 9.2, 9.1-9.2)", "Sollzahlen1Click", Sollzahlen1Click,
              false},
+            {"Auswerten/Sonderauswertungen", "Sonderauswertungen1Click", Sonderauswertungen1Click,
+             false},
+            {"Auswerten/Sollsummen 9.2-Ist 9.1", "Sollsummen921Click", Sollsummen921Click, false},
+            {"Auswerten/Zeilen-/Spalten/Soll_Ist-Auszüge", "Sollsummen1Click", Sollsummen1Click,
+             false},
+            {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click",
+             Kursbersichtenfachweise1Click, false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
              nullptr, false},
             {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
             {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
-             nullptr, false},
-            {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click", nullptr,
-             false},
-            {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", nullptr, false},
+             AuszugWohnorte1Click, false},
+            {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click",
+             AuszugWohnorteJahre1Click, false},
+            {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", Profilzahlen1Click, false},
             {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
              false},
             {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", Rep24aktDS1Click, true},

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "data/delivery_import.h"
 #include "output/print_commands.h"
 #include "output/print_grid.h"
 #include "output/qt_printer_canvas.h"
@@ -269,7 +270,7 @@ QWidget* TFormTEV1::BuildDeveloperPanel() {
         const char* hint;
     };
     const Button buttons[] = {
-        {"SBext", "ext", CommandOfHandler("SBextClick"), "sel_load_ext    noch nicht getestet!!!"},
+        {"SBext", "ext", SBextClick, "sel_load_ext    noch nicht getestet!!!"},
         {"SBSetSNr", "SN", CommandOfHandler("SBSetSNrClick"),
          "sucht und ersetzt die richtige Schulnummer für alle Namen SLxxxxxx.98"},
         {"SBRepairSGs", "Rep", SBRepairSGsClick, "Repair SGs on prompt"},

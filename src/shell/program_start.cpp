@@ -86,11 +86,7 @@ void FormCreate(Engine& engine, const StartInputs& inputs) {
     startup.dataPath = inputs.parameters.empty()
                            ? DataPathFromCurrentDirectory(inputs.currentDirectory)
                            : DataPathFromParameter(inputs.parameters[0]);
-    auto folder = [&](const std::string& configured) {
-        return configured.empty() ? startup.dataPath : DataPathFromCurrentDirectory(configured);
-    };
-    engine.drives.a = folder(inputs.driveA);
-    engine.drives.v = folder(inputs.driveV);
+    engine.drives = ResolveDriveFolders(startup.dataPath, inputs.drives);
     const bool shortReportMarker = engine.services.files.Exists(startup.dataPath + "epr.dat");
     startup.yearSuffix = YearSuffixOfDate(inputs.today, shortReportMarker);
     if (inputs.yearSuffix) startup.yearSuffix = *inputs.yearSuffix;

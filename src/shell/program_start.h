@@ -17,8 +17,7 @@ struct StartInputs {
     std::string currentDirectory;
     std::optional<std::string> yearSuffix; // a school year chosen up front (command line)
     std::optional<int> sortIndex;          // a sort key chosen up front
-    std::string driveA;                    // folders of the diskette and the office drive;
-    std::string driveV;                    // empty: the data directory
+    DriveSettings drives;                  // the drive folders the environment names
 };
 
 // Before any window: options, developer switch, today's date, the work buffer.

@@ -1,6 +1,8 @@
 #include "shell/qt_ui.h"
 
+#include "evaluation/course_overview_window.h"
 #include "output/ask_text_dialog.h"
+#include "output/chart_window.h"
 #include "output/grid_tool_dialog.h"
 #include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
@@ -97,6 +99,20 @@ bool QtUi::ChoosePrinter(PrintCanvas& printer) {
 
 bool QtUi::ShowGridTool(GridTool& tool) {
     return TInputDlg::Show(tool, engine_, parent());
+}
+
+void QtUi::ShowChart(const BarChart& chart) {
+    auto* window = new ChartWindow(chart, parent());
+    window->show();
+    window->raise();
+}
+
+bool QtUi::ShowCourseOverview(CourseOverviewState& state) {
+    if (!engine_) return false;
+    TFormTev2 window(*engine_, state, parent());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    window.exec();
+    return true;
 }
 
 void QtUi::SetProgressPanel(ProgressPanel* panel) {

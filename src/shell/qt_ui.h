@@ -40,6 +40,9 @@ public:
     // PDF files.
     bool ChoosePrinter(PrintCanvas& printer) override;
     bool ShowGridTool(GridTool& tool) override;
+    // A window of its own beside the main window, closed by the user.
+    void ShowChart(const BarChart& chart) override;
+    bool ShowCourseOverview(CourseOverviewState& state) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;

@@ -139,6 +139,11 @@ void ScriptedUi::ShowLines(const std::vector<std::string>& lines, const std::str
         ShowInfo(line);
 }
 
+void ScriptedUi::ShowChart(const BarChart& chart) {
+    charts_.push_back(chart);
+    if (chartSink_) chartSink_(chart);
+}
+
 std::string ScriptedUi::ChooseFile(const std::string& title, const std::string& directory,
                                    const std::string&) {
     std::string answer;

@@ -1,5 +1,6 @@
 #pragma once
 // The Ui of the command line and of the tests: answers come from a queue given up front.
+#include "output/bar_chart.h"
 #include "shell/ui.h"
 
 #include <deque>
@@ -49,6 +50,9 @@ public:
         gridOperations_.push_back(std::move(operations));
     }
 
+    // Called with every chart shown; the CLI writes them as image files.
+    void SetChartSink(std::function<void(const BarChart&)> sink) { chartSink_ = std::move(sink); }
+    const std::vector<BarChart>& charts() const { return charts_; }
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<std::string>& questions() const { return questions_; }
     size_t answersLeft() const { return answers_.size(); }
@@ -66,6 +70,7 @@ public:
                            const std::string& pattern) override;
     // An operation that does not fit the table throws UnusableAnswer.
     bool ShowGridTool(GridTool& tool) override;
+    void ShowChart(const BarChart& chart) override;
 
     void ProgressStart(int maximum) override;
     void ProgressStep(int position) override;
@@ -83,6 +88,8 @@ private:
     std::vector<std::string> messages_;
     std::vector<std::string> questions_;
     std::function<void(const std::string&)> sink_;
+    std::vector<BarChart> charts_;
+    std::function<void(const BarChart&)> chartSink_;
     bool useDefaults_ = false;
     bool running_ = false;
     int steps_ = 0;

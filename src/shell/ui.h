@@ -10,6 +10,7 @@ namespace tev {
 class PrintCanvas;
 struct GridTool;
 struct BarChart;
+struct CourseOverviewState;
 
 enum class YesNoCancel { Yes, No, Cancel };
 
@@ -71,6 +72,9 @@ public:
     virtual bool ShowGridTool(GridTool& tool) = 0;
     // A report's chart (output/bar_chart.h). A face that draws no charts leaves it out.
     virtual void ShowChart(const BarChart& /*chart*/) {}
+    // The course overview window over the state, modal; false when the face has none (the
+    // command then asks for subjects and schools itself).
+    virtual bool ShowCourseOverview(CourseOverviewState& /*state*/) { return false; }
 
     // The progress gauge of long runs. Its visibility is the run flag: a loop over schools
     // stops when ProgressRunning() turns false.

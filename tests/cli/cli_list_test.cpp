@@ -67,8 +67,7 @@ TEST_F(CliFixture, ExitCodesForUsageMissingAnswersAndUnbuiltEntries) {
     EXPECT_EQ(Run({"--sort", "13", "list"}).exitCode, 2);
     EXPECT_EQ(Run({"--data", data.string(), "frobnicate"}).exitCode, 2);
     EXPECT_EQ(Run({"--data", data.string(), "--group", "xy", "list"}).exitCode, 2);
-    const auto unbuilt =
-        Run({"--data", data.string(), "menu", "Auswerten/Klassenstärken (1.2) auswerten"});
+    const auto unbuilt = Run({"--data", data.string(), "menu", "Auswerten/(teste 5.1+6.1)"});
     EXPECT_EQ(unbuilt.exitCode, 2);
     EXPECT_NE(unbuilt.err.find("not available yet"), std::string::npos);
     const auto developer = Run({"--data", data.string(), "menu", "XXX/Suche Schule"});

@@ -32,10 +32,6 @@ struct CliSummary : ::testing::Test {
     }
 };
 
-std::vector<std::string> Block(const std::vector<std::string>& lines, const std::string& name) {
-    return GridBlock(lines, name);
-}
-
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields;
     size_t start = 0;
@@ -81,10 +77,10 @@ TEST_F(CliSummary, PrintsEveryTableInTheChosenKind) {
     const auto lines = sums.OutLines();
     for (const char* name :
          {"SG11", "SG18", "SG12", "SG21", "SG41", "SG51", "SG61", "SG81", "SG91", "SG92"})
-        EXPECT_FALSE(Block(lines, name).empty()) << name;
-    EXPECT_TRUE(Block(lines, "SG72").empty()); // no table 7.2 from 2013/14 on
+        EXPECT_FALSE(GridBlock(lines, name).empty()) << name;
+    EXPECT_TRUE(GridBlock(lines, "SG72").empty()); // no table 7.2 from 2013/14 on
 
-    const auto hours = Block(lines, "SG91");
+    const auto hours = GridBlock(lines, "SG91");
     // Row 3: the pupils of class level 5 in column 1.
     ASSERT_GT(hours.size(), 3u);
     const auto cells = Fields(hours[3]);
@@ -93,7 +89,7 @@ TEST_F(CliSummary, PrintsEveryTableInTheChosenKind) {
 
     const auto means = Run({"--answer", "nein", "--kind", "3"});
     ASSERT_EQ(means.exitCode, 0) << means.err;
-    const auto meanCells = Fields(Block(means.OutLines(), "SG91")[3]);
+    const auto meanCells = Fields(GridBlock(means.OutLines(), "SG91")[3]);
     EXPECT_NE(meanCells[1].find(','), std::string::npos) << meanCells[1];
 
     const auto refused = Run({"--answer", "nein", "--kind", "15"});

@@ -3,7 +3,10 @@
 // year button, the gauge and the sheet print over several schools.
 #include "data/school_groups.h"
 #include "dialog_answers.h"
+#include "evaluation/course_overview.h"
+#include "evaluation/course_overview_window.h"
 #include "output/ask_text_dialog.h"
+#include "output/chart_window.h"
 #include "output/codepage.h"
 #include "output/qt_printer_canvas.h"
 #include "output/qt_texts.h"
@@ -14,9 +17,15 @@
 #include "shell/program_start.h"
 #include "shell/qt_progress_panel.h"
 #include "shell/qt_ui.h"
+#include "support/demo_sheets.h"
 #include "support/test_support.h"
 
 #include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +35,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QValueAxis>
 #include <QtTest>
 #include <cstdlib>
 #include <filesystem>
@@ -227,7 +237,7 @@ private slots:
             if (!action->isEnabled()) QVERIFY(!action->toolTip().isEmpty());
         }
         QVERIFY(Action("Testen")->statusTip() == QString("Testen aller Schulen"));
-        QVERIFY(Action("Auswerten/Klassenstärken (1.2) auswerten")
+        QVERIFY(Action("Auswerten/(teste 5.1+6.1)")
                     ->toolTip()
                     .contains(QString::fromUtf8("Noch nicht verfügbar")));
         engine_->window.editMenusEnabled = false; // as while a school loads
@@ -409,6 +419,21 @@ private slots:
             if (entry.developerOnly) QCOMPARE(action->isEnabled(), entry.command != nullptr);
         }
 
+        // The developer button "ext" runs the import of deliveries; an empty diskette ends it.
+        auto* ext = Child<QPushButton>(window_.get(), "SBext");
+        QVERIFY(ext->isEnabled());
+        QCOMPARE(ext->toolTip(), QString("sel_load_ext    noch nicht getestet!!!"));
+        const auto diskette = temp_->path() / "leer";
+        std::filesystem::create_directories(diskette);
+        engine_->drives.a = diskette.string() + "/";
+        bool told = false;
+        AnswerNext<QMessageBox>([&told](QMessageBox* box) {
+            told = box->text() == "*.dat auf Diskette nicht gefunden";
+            box->button(QMessageBox::Ok)->click();
+        });
+        Click(ext);
+        QVERIFY(told);
+
         // A developer entry: the school search selects and loads the school found.
         AnswerNext<AskTextDialog>([](AskTextDialog* dialog) {
             QTest::keyClicks(Child<QLineEdit>(dialog, "Edit"), "Bismarck");
@@ -517,6 +542,107 @@ private slots:
         QVERIFY(printedText.contains("Statistik 2016/17 Bismarck"));
         QVERIFY(printedText.contains(
             QString::fromUtf8("4.3 Inklusiv beschulte Schüler..... hat keine Zahlen > 0")));
+    }
+
+    void TheClassSizeReportShowsItsChartInAWindowThatEscapeCloses() {
+        AnswerNext<TFormSelFrmD>([](TFormSelFrmD* dialog) {
+            QVERIFY(
+                dialog->windowTitle().startsWith(QString::fromUtf8("Klassenstärken auswerten")));
+            Click(Child(dialog, "Balle"));
+        });
+        Action("Auswerten/Klassenstärken (1.2) auswerten")->trigger();
+        ChartWindow* chartWindow = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<ChartWindow*>(widget); found && found->isVisible())
+                chartWindow = found;
+        QVERIFY(chartWindow != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(chartWindow));
+        QChart* chart = chartWindow->view()->chart();
+        QCOMPARE(chart->title(), QString::fromUtf8("Klassenstärken 2016"));
+        QVERIFY(chart->legend()->isVisible());
+        const auto series = chart->series();
+        QCOMPARE(series.size(), 1);
+        auto* bars = qobject_cast<QBarSeries*>(series.first());
+        QVERIFY(bars != nullptr);
+        QCOMPARE(bars->count(), 8); // all levels, then 5 to 11
+        QCOMPARE(bars->barSets().first()->label(), QString("Kl. 5-11"));
+        QCOMPARE(bars->barSets().last()->label(), QString("Kl. 11"));
+        QVERIFY(bars->isLabelsVisible());
+        auto* categories = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
+        QVERIFY(categories != nullptr);
+        QCOMPARE(categories->categories(),
+                 QStringList({"1..16", "17..20", "21..24", "25..28", "29.."}));
+        QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), QString("Klassen"));
+        chartWindow->resize(500, 350);
+        QCOMPARE(chartWindow->view()->size(), chartWindow->size());
+        QPointer<ChartWindow> guard(chartWindow);
+        QTest::keyClick(chartWindow, Qt::Key_Escape);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    void AnyBarChartShowsItsValues() {
+        BarChart chart;
+        chart.title = Win("Schüler je Klassenstufe");
+        chart.axisTitle = "Klassenstufe";
+        chart.valueTitle = Win("Schüler");
+        chart.categories = {"5", "6"};
+        chart.series = {{"G9", {120, 110}}, {"G8", {60, 0}}};
+        chart.stacked = true;
+        ui_->ShowChart(chart);
+        ChartWindow* chartWindow = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<ChartWindow*>(widget); found && found->isVisible())
+                chartWindow = found;
+        QVERIFY(chartWindow != nullptr);
+        QCOMPARE(chartWindow->windowTitle(), QString::fromUtf8("Schüler je Klassenstufe"));
+        auto* bars =
+            qobject_cast<QAbstractBarSeries*>(chartWindow->view()->chart()->series().first());
+        QVERIFY(bars != nullptr);
+        QCOMPARE(bars->barSets().at(0)->at(1), 110.0);
+        QCOMPARE(bars->barSets().at(1)->label(), QString("G8"));
+        // Stacked bars need room for the sum of a category.
+        auto* values =
+            qobject_cast<QValueAxis*>(chartWindow->view()->chart()->axes(Qt::Vertical).first());
+        QVERIFY(values->max() >= 180);
+        chartWindow->close();
+    }
+
+    // The course overview window on a demo office: a subject clicked twice is unchosen again,
+    // clicked once and built over two selected schools it fills the table.
+    void courseOverviewMarksSubjectsByClicks() {
+        DemoSheets sheets(3, 124);
+        sheets.Load(0);
+        CourseOverviewState state;
+        FillCourseOverview(sheets.engine(), state);
+        TFormTev2 window(sheets.engine(), state);
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QListWidget* subjects = window.subjectList();
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("_ D"));
+
+        ClickLine(subjects, 0);
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("x D"));
+        QVERIFY(state.subjects[0].chosen);
+        ClickLine(subjects, 0);
+        QCOMPARE(subjects->item(0)->text(), QString::fromUtf8("_ D"));
+        QVERIFY(!state.subjects[0].chosen);
+
+        // Without a chosen subject the build ends with its message and no table.
+        window.schoolList()->item(0)->setSelected(true);
+        Click(Child(&window, "SBGO"));
+        QCOMPARE(window.table()->rowCount(), 1);
+        QCOMPARE(ShownText(sheets.ui().messages().back()),
+                 ShownText(Win("kein Fach gefunden oder links wurde kein Fach angewählt!!!")));
+
+        ClickLine(subjects, 0);
+        ClickLine(window.schoolList(), 1, Qt::ControlModifier);
+        Click(Child(&window, "SBGO"));
+        // Heading row, one row per school, the closing count.
+        QCOMPARE(window.table()->rowCount(), 4);
+        QCOMPARE(window.table()->item(0, kCourseSubjectCol)->text(), QString("Fach"));
+        QCOMPARE(window.table()->item(1, kCourseSubjectCol)->text(), QString("D"));
+        QCOMPARE(window.table()->item(3, 0)->text(), QString("  2 Schulen     "));
     }
 };
 

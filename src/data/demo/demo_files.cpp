@@ -1,17 +1,17 @@
 // Writing the demo office: the school-name file, the lists and templates, the data set file
 // of every school and year, the ZEP lists and the fault list.
 #include "data/data_set_format.h"
+#include "data/demo/demo_deliveries.h"
 #include "data/demo/demo_faults.h"
 #include "data/demo/demo_lists.h"
 #include "data/demo/demo_places.h"
 #include "data/demo/demo_random.h"
 #include "data/demo/demo_schools.h"
 #include "data/demo/demo_tables.h"
+#include "data/demo/demo_write.h"
 #include "output/codepage.h"
 #include "output/text_routines.h"
-#include "shell/line_reader.h"
 
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -23,20 +23,6 @@ using namespace demo;
 
 // About one data set in 25 comes without the school's ZEP list.
 constexpr int kZepMissingPercent = 4;
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    if (!out) throw std::runtime_error("demo-data: cannot write " + file.string());
-}
-
-void WriteLines(const fs::path& file, const std::vector<std::string>& lines) {
-    std::ostringstream text;
-    for (const auto& line : lines)
-        WriteLine(text, line);
-    WriteBytes(file, text.str());
-}
 
 std::string YearDigits(int year) {
     return SchoolYearText(year).substr(2, 2);
@@ -117,8 +103,8 @@ void WriteSchool(const fs::path& dir, const DemoSchool& school, const DemoOption
                                             MissingReason(school, year, options)));
             continue;
         }
-        WriteBytes(dir / "TEV" / ("SL" + school.number + suffix),
-                   DataSetText(school, profile, figures, options, result));
+        WriteDemoFile(dir / "TEV" / ("SL" + school.number + suffix),
+                      DataSetText(school, profile, figures, options, result));
         ++result.dataSetFiles;
         result.pupils[year - options.firstYear] += figures.TotalPupils();
         if (ZepListMissing(options, school, year)) {
@@ -126,9 +112,29 @@ void WriteSchool(const fs::path& dir, const DemoSchool& school, const DemoOption
                                             "ZEP-Liste ze" + school.number + suffix + " fehlt"));
             continue;
         }
-        WriteLines(dir / "ZEP" / ("ze" + school.number + suffix), ZepListLines(school, figures));
+        WriteDemoLines(dir / "ZEP" / ("ze" + school.number + suffix),
+                       ZepListLines(school, figures));
         ++result.zepLists;
     }
+}
+
+// The deliveries carry the data set the school would have had in the office; faults planned
+// for it stay in the delivery but are not listed, since the office has no such file yet.
+void WriteDeliveries(const fs::path& dir, const std::vector<DemoSchool>& schools,
+                     const DemoOptions& options, DemoOfficeResult& result) {
+    std::vector<DemoDelivery> deliveries;
+    for (const DemoSchool* school : DemoDeliverySchools(schools, options.lastYear)) {
+        const SchoolYearFigures figures =
+            SimulateSchool(*school, options.firstYear, options.lastYear).back();
+        DemoOfficeResult scratch;
+        deliveries.push_back({school,
+                              DataSetText(*school, ProfileOf(*school), figures, options, scratch),
+                              ZepListLines(*school, figures)});
+    }
+    // One school delivers without being in the delivery list, so that case can be tried too.
+    if (deliveries.size() > 1) deliveries.back().listed = false;
+    WriteDemoDeliveries(dir, schools, deliveries, options.lastYear);
+    result.deliveries = static_cast<int>(deliveries.size());
 }
 
 } // namespace
@@ -150,22 +156,23 @@ DemoOfficeResult WriteDemoOffice(const fs::path& dir, const DemoOptions& options
     for (const auto& school : schools)
         nameLines.push_back(SchoolNameFileLine(school));
     nameLines.push_back(".Z");
-    WriteLines(dir / "schulnam.dat", nameLines);
-    WriteLines(dir / "stal_Nat.def", NationalityListLines());
+    WriteDemoLines(dir / "schulnam.dat", nameLines);
+    WriteDemoLines(dir / "stal_Nat.def", NationalityListLines());
     for (int version = 1; version <= 3; ++version)
-        WriteLines(dir / WorkingGroupListName(version), WorkingGroupListLines(version));
-    WriteLines(dir / "stat2.mm", OverviewLines());
-    WriteLines(dir / "nachford.mm", RequestLetterLines());
+        WriteDemoLines(dir / WorkingGroupListName(version), WorkingGroupListLines(version));
+    WriteDemoLines(dir / "stat2.mm", OverviewLines());
+    WriteDemoLines(dir / "nachford.mm", RequestLetterLines());
 
     DemoOfficeResult result;
     result.pupils.assign(options.lastYear - options.firstYear + 1, 0);
     for (const auto& school : schools)
         WriteSchool(dir, school, options, result);
+    WriteDeliveries(dir, schools, options, result);
 
     std::vector<std::string> faultLines = FaultFileHeader(options);
     for (const auto& fault : result.faults)
         faultLines.push_back(FaultFileLine(fault));
-    WriteLines(dir / "demo-fehler.txt", faultLines);
+    WriteDemoLines(dir / "demo-fehler.txt", faultLines);
     return result;
 }
 

@@ -49,6 +49,7 @@ struct DemoFault {
 struct DemoOfficeResult {
     int dataSetFiles = 0;
     int zepLists = 0;
+    int deliveries = 0;            // on the diskette folders "Diskette-A" and "Diskette-B"
     std::vector<DemoFault> faults; // in the order of demo-fehler.txt
     std::vector<int> pupils;       // all pupils of the data set files, per school year
 };

@@ -1,0 +1,80 @@
+// The extracts and the course overview through "tev-cli menu" on a demo office, and the walk
+// over the whole menu table.
+#include "output/codepage.h"
+#include "output/text_routines.h"
+#include "shell/main_menu.h"
+#include "support/cli_runner.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+struct CliExtractsTest : ::testing::Test {
+    static void SetUpTestSuite() {
+        temp = new TempDir;
+        const auto made = RunCli(TEV_CLI_PATH,
+                                 {"demo-data", (temp->path() / "daten").string(), "--schools", "6",
+                                  "--years", ".24-.24"},
+                                 temp->path());
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+    }
+    static void TearDownTestSuite() {
+        delete temp;
+        temp = nullptr;
+    }
+    static CliResult Run(std::vector<std::string> args) {
+        std::vector<std::string> all = {"--data", (temp->path() / "daten").string(), "--year",
+                                        ".24"};
+        all.insert(all.end(), args.begin(), args.end());
+        return RunCli(TEV_CLI_PATH, all, temp->path(), {"usw=QVZ"});
+    }
+    static TempDir* temp;
+};
+
+TempDir* CliExtractsTest::temp = nullptr;
+
+TEST_F(CliExtractsTest, TheCourseOverviewTakesSubjectsAndSchoolsFromAnswers) {
+    // Schools 1 to 5, subject 1 ("D") clicked, then built together.
+    const auto run = Run({"--answer", "1-5", "--answer", "1", "--answer", "zus. erstellen", "menu",
+                          "Auswerten/Kursübersichten fachweise"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto lines = run.OutLines();
+    const auto block = std::find(lines.begin(), lines.end(), "# SG");
+    ASSERT_NE(block, lines.end()) << run.out;
+    ASSERT_GE(lines.end() - block, 3);
+    EXPECT_EQ(FieldAt(*(block + 1), 12), "Fach");
+    EXPECT_EQ(FieldAt(*(block + 2), 12), "D");
+    EXPECT_EQ(lines.back().rfind("  5 Schulen", 0), 0u) << lines.back();
+
+    // Clicked twice, the subject is not chosen: the build finds none.
+    const auto twice = Run({"--answer", "1-5", "--answer", "1", "--answer", "1", "--answer",
+                            "zus. erstellen", "menu", "Auswerten/Kursübersichten fachweise"});
+    ASSERT_EQ(twice.exitCode, 0) << twice.err;
+    EXPECT_NE(twice.err.find("kein Fach gefunden"), std::string::npos) << twice.err;
+    EXPECT_EQ(twice.out.find("# SG"), std::string::npos);
+}
+
+TEST_F(CliExtractsTest, TheResidenceExtractWritesItsFilesInTheCurrentFolder) {
+    const auto run = Run({"--answer", "alle", "menu",
+                          "Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("info: SG41_ges.csv und SG41oins.csv erstellt"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(temp->path() / "2024_SG41_ges.csv"));
+}
+
+// Enabled after the merge: every entry of the main window's menu is built then.
+TEST_F(CliExtractsTest, DISABLED_NoMenuEntryAnswersNotAvailableYet) {
+    for (const auto& entry : MainMenu()) {
+        if (entry.handler.empty()) continue; // a caption without action of its own
+        const std::string path = Utf8FromWin(entry.path);
+        const auto run = Run({"menu", path});
+        EXPECT_EQ(run.err.find("not available yet"), std::string::npos) << path;
+        EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 3) << path << ": " << run.err;
+    }
+}
+
+} // namespace

@@ -1,0 +1,287 @@
+// The extracts to CSV and the course overview on a small demo office: the files with their
+// names and header lines, and rows checked against the data set files they came from.
+#include "evaluation/course_overview.h"
+#include "evaluation/profile_numbers.h"
+#include "evaluation/residence_extract.h"
+#include "output/codepage.h"
+#include "output/text_routines.h"
+#include "support/demo_sheets.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace tev;
+using namespace tev::test;
+
+namespace {
+
+std::vector<std::string> FileLines(const std::filesystem::path& file) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(file));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class ExtractsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { sheets = new DemoSheets(6, 124); }
+    static void TearDownTestSuite() {
+        delete sheets;
+        sheets = nullptr;
+    }
+    void SetUp() override {
+        sheets->ui().ClearAnswers();
+        sheets->engine().outputBox.Clear();
+    }
+
+    static Engine& engine() { return sheets->engine(); }
+    static std::filesystem::path Out(const std::string& name) {
+        return engine().workDirectory / name;
+    }
+    // The data set file of the school at list index `index`, read without the engine.
+    static std::vector<std::string> DataSetLines(int index) {
+        return FileLines(sheets->office() / "TEV" / ("SL" + sheets->SchoolNumber(index) + ".24"));
+    }
+    // The data line of a row of a table block, as the file holds it.
+    static std::string BlockLine(const std::vector<std::string>& lines, const std::string& table,
+                                 const std::string& rowNumber) {
+        bool inBlock = false;
+        for (const auto& line : lines) {
+            if (line.rfind(".;", 0) == 0)
+                inBlock = line.rfind(".;" + table + ";", 0) == 0;
+            else if (inBlock && line.rfind(rowNumber + ";", 0) == 0)
+                return line;
+        }
+        return {};
+    }
+    // "04", the school number and the short name of the school's header lines.
+    static std::string Prefix(const std::vector<std::string>& lines) {
+        const std::string& header = lines.at(0);
+        return "04" + header.substr(5, 6) + ";" + TrimRight(header.substr(20)) + ";";
+    }
+
+    static DemoSheets* sheets;
+};
+
+DemoSheets* ExtractsTest::sheets = nullptr;
+
+TEST_F(ExtractsTest, ResidenceExtractWritesEveryFileWithItsHeaderAndCopiesRowsVerbatim) {
+    sheets->ui().AddAnswer("alle");
+    AuszugWohnorte1Click(engine());
+
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"2024_SG41_ges.csv", Win("Disch;Schulnamek;Zeile;Wohnort der Schüler;Kreise;KS 5;KS 6;"
+                                  "KS 7;KS 8;KS 9;KS 10;KS 11;Jgst.1;Jgst.2;zusammen")},
+        {"2024_SG41oins.csv", "SG41 ges ohne insg, insg am Ende"},
+        {"2024_SG42_ges.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG43_ges.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG44_alle.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG44_ges.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG12_ges.csv", " Tab. 1.2"},
+        {"2024_SG52_ges.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG11_18_ges.csv", "Statistik 2024/25 (links 1.1 9j, rechts 1.8 8j)"},
+        {"2024_SG11_18_FSpF.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_SG11_18_G.csv", "Disch;Schulnamek;Zeile;"},
+        {"2024_Prof_ges.csv", "Profilzahlen;2024;8j:;;;gesamt;"},
+    };
+    for (const auto& [name, header] : files) {
+        ASSERT_TRUE(std::filesystem::exists(Out(name))) << name;
+        EXPECT_EQ(FileLines(Out(name)).at(0).rfind(header, 0), 0u) << name;
+    }
+
+    // Row 1 of table 4.1 (the school's home town) with the leading columns, in the program's
+    // code page; the pupils' total row ends the file without totals.
+    const auto lines = DataSetLines(0);
+    const auto residence = FileLines(Out("2024_SG41_ges.csv"));
+    EXPECT_TRUE(
+        Contains(residence, DosToWindowsText(Prefix(lines) + BlockLine(lines, "41", " 1"))));
+    const auto withoutTotals = FileLines(Out("2024_SG41oins.csv"));
+    const std::string total = DosToWindowsText(Prefix(lines) + BlockLine(lines, "41", "61"));
+    ASSERT_TRUE(Contains(residence, total));
+    const auto at = std::find(withoutTotals.begin(), withoutTotals.end(), total);
+    ASSERT_NE(at, withoutTotals.end());
+    for (auto it = at; it != withoutTotals.end(); ++it)
+        EXPECT_NE(it->find("insgesamt"), std::string::npos) << *it;
+
+    // Tables 1.1 and 1.8 side by side in the row of pupils in regular classes.
+    const std::string regular =
+        Prefix(lines) + BlockLine(lines, "11", "55") + ";|;" + BlockLine(lines, "18", "55");
+    EXPECT_TRUE(Contains(FileLines(Out("2024_SG11_18_ges.csv")), DosToWindowsText(regular)));
+    EXPECT_NE(sheets->ui().messages().back().find("SG41_ges.csv und SG41oins.csv erstellt"),
+              std::string::npos);
+}
+
+TEST_F(ExtractsTest, ProfileNumbersPutEachProfileRowUnderItsLevels) {
+    sheets->ui().AddAnswer("alle");
+    Profilzahlen1Click(engine());
+    const auto lines = DataSetLines(0);
+    // Columns 3..12 of the 8-year total row (class 5 to Summe) after short name and number.
+    const auto total = SplitFields(BlockLine(lines, "18", "37"));
+    const std::string shortName = TrimRight(lines.at(0).substr(20));
+    std::string expected = DosToWindowsText(shortName) + ";04" + sheets->SchoolNumber(0) + ";";
+    for (size_t field = 4; field <= 13; ++field)
+        expected += ";" + total.at(field);
+    const auto written = FileLines(Out("Prof_ges.csv"));
+    const auto row = std::find_if(written.begin(), written.end(), [&](const std::string& line) {
+        return line.rfind(expected, 0) == 0;
+    });
+    EXPECT_NE(row, written.end()) << expected;
+    EXPECT_TRUE(engine().window.upperTableVisible);
+    EXPECT_EQ(engine().upperTable.Cells(0, 0), "Profilzahlen");
+}
+
+TEST_F(ExtractsTest, TheYearsBackTo2002SkipYearsWithoutFilesWithALine) {
+    sheets->ui().AddAnswer("alle");
+    AuszugWohnorteJahre1Click(engine());
+    const auto& box = engine().outputBox.lines();
+    ASSERT_EQ(box.size(), 23u); // 2024/25 back to 2002/03
+    EXPECT_EQ(box.front(), "2024/25: " + std::to_string(sheets->SchoolCount()) + " Schulen");
+    EXPECT_EQ(box.at(1), Win("2023/24: keine Datensätze, übersprungen"));
+    EXPECT_EQ(box.back(), Win("2002/03: keine Datensätze, übersprungen"));
+    EXPECT_FALSE(std::filesystem::exists(Out("2023_SG41_ges.csv")));
+}
+
+TEST_F(ExtractsTest, AFailedSaveIsReportedNotClaimedDone) {
+    // A folder in the place of a file cannot be replaced.
+    std::filesystem::remove(Out("Prof_ges.csv"));
+    std::filesystem::create_directory(Out("Prof_ges.csv"));
+    sheets->ui().AddAnswer("alle");
+    Profilzahlen1Click(engine());
+    EXPECT_EQ(sheets->ui().messages().back(), Win("nicht gespeichert:\rProf_ges.csv"));
+    std::filesystem::remove_all(Out("Prof_ges.csv"));
+}
+
+// The course overview over the demo schools: subject "D" of the loaded school, all schools.
+class CourseOverviewTest : public ExtractsTest {
+protected:
+    static int SubjectIndex(const CourseOverviewState& state, const std::string& name) {
+        for (size_t i = 0; i < state.subjects.size(); ++i)
+            if (state.subjects[i].name == name) return static_cast<int>(i);
+        return -1;
+    }
+    static CourseOverviewState Opened() {
+        sheets->Load(0);
+        CourseOverviewState state;
+        FillCourseOverview(engine(), state);
+        state.schoolSelected.assign(state.schools.size(), false);
+        return state;
+    }
+};
+
+TEST_F(CourseOverviewTest, EachSchoolsRowsOfBothTablesStandSideBySide) {
+    CourseOverviewState state = Opened();
+    ASSERT_GE(state.schools.size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        state.schoolSelected[static_cast<size_t>(i)] = true;
+    ToggleSubject(state, SubjectIndex(state, "D"));
+    ASSERT_TRUE(BuildCourseTable(engine(), state));
+
+    const StringGrid& table = state.table;
+    EXPECT_EQ(table.Cells(kCourseSubjectCol, 0), "Fach");
+    EXPECT_EQ(table.Cells(2, 0), "J1Sz.");
+    int row = 1;
+    for (int school = 0; school < 5; ++school) {
+        const auto lines = DataSetLines(school);
+        const auto advanced = SplitFields(BlockLine(lines, "51", " 1"));
+        const auto basic = SplitFields(BlockLine(lines, "61", " 1"));
+        ASSERT_EQ(advanced.at(1), "D");
+        EXPECT_EQ(table.Cells(0, row),
+                  TrimRight(engine().schoolList.lines[static_cast<size_t>(school)].substr(8, 16)));
+        EXPECT_EQ(table.Cells(kCourseSubjectCol, row), "D");
+        for (int col = 1; col <= 10; ++col) {
+            EXPECT_EQ(table.Cells(col, row), advanced.at(static_cast<size_t>(col) + 1)) << col;
+            EXPECT_EQ(table.Cells(kCourseSubjectCol + col, row),
+                      basic.at(static_cast<size_t>(col) + 1))
+                << col;
+        }
+        ++row;
+    }
+    EXPECT_EQ(table.Cells(0, row), "  5 Schulen     ");
+    EXPECT_EQ(table.RowCount(), row + 1);
+}
+
+TEST_F(CourseOverviewTest, ASubjectWithoutAdvancedRowLeavesTheLeftColumnsEmpty) {
+    // A subject with 2-hour courses at school 2 loses its 5.1 row in the school's file.
+    const auto file = sheets->office() / "TEV" / ("SL" + sheets->SchoolNumber(2) + ".24");
+    const std::string original = ReadFile(file);
+    const auto lines = FileLines(file);
+    std::string subject;
+    std::string rowNumber;
+    for (int row = 1; row < 40 && subject.empty(); ++row) {
+        const std::string number = (row < 10 ? " " : "") + std::to_string(row);
+        const auto basic = SplitFields(BlockLine(lines, "61", number));
+        if (basic.size() > 2 && !basic[2].empty()) {
+            subject = basic[1];
+            rowNumber = number;
+        }
+    }
+    ASSERT_FALSE(subject.empty());
+    bool inAdvanced = false;
+    std::string text;
+    for (const auto& line : lines) {
+        if (line.rfind(".;", 0) == 0) inAdvanced = line.rfind(".;51;", 0) == 0;
+        if (inAdvanced && FieldAt(line, 2) == subject) continue;
+        text += line + "\r\n";
+    }
+    WriteFile(file, text);
+
+    CourseOverviewState state = Opened();
+    state.schoolSelected[2] = true;
+    ToggleSubject(state, SubjectIndex(state, subject));
+    const bool built = BuildCourseTable(engine(), state);
+    WriteFile(file, original);
+    ASSERT_TRUE(built);
+    const auto basic = SplitFields(BlockLine(lines, "61", rowNumber));
+    for (int col = 1; col <= 10; ++col) {
+        EXPECT_EQ(state.table.Cells(col, 1), "") << col;
+        EXPECT_EQ(state.table.Cells(kCourseSubjectCol + col, 1),
+                  basic.at(static_cast<size_t>(col) + 1));
+    }
+}
+
+TEST_F(CourseOverviewTest, BuildsWithoutSchoolOrSubjectEndWithTheirMessages) {
+    CourseOverviewState state = Opened();
+    ToggleSubject(state, SubjectIndex(state, "D"));
+    EXPECT_FALSE(BuildCourseTable(engine(), state));
+    EXPECT_EQ(sheets->ui().messages().back(), Win("rechts wurden keine Schulen angewählt!!!"));
+
+    ToggleSubject(state, SubjectIndex(state, "D"));
+    state.schoolSelected[0] = true;
+    EXPECT_FALSE(BuildCourseTable(engine(), state));
+    EXPECT_EQ(sheets->ui().messages().back(),
+              Win("kein Fach gefunden oder links wurde kein Fach angewählt!!!"));
+    EXPECT_EQ(state.table.RowCount(), 1);
+
+    // With "auch Leerzeile" a school without the subject still gets its row.
+    ToggleSubject(state, SubjectIndex(state, "D"));
+    state.schoolSelected[1] = true;
+    state.emptyRowToo = true;
+    ASSERT_TRUE(BuildCourseTable(engine(), state));
+    EXPECT_EQ(state.table.Cells(0, state.table.RowCount() - 1), "  2 Schulen     ");
+}
+
+TEST_F(CourseOverviewTest, OneTablePerSubjectIsSavedAndTheMarksComeBack) {
+    CourseOverviewState state = Opened();
+    state.schoolSelected[0] = true;
+    ToggleSubject(state, SubjectIndex(state, "D"));
+    ToggleSubject(state, SubjectIndex(state, "M"));
+    SaveEachSubject(engine(), state);
+    EXPECT_EQ(state.done, (std::vector<std::string>{"D", "M"}));
+    for (const char* name : {"24_KD.txt", "24_KM.txt"}) {
+        const auto lines = FileLines(Out(name));
+        ASSERT_GE(lines.size(), 3u) << name;
+        EXPECT_EQ(lines.at(0).rfind("_OSKurse_", 0), 0u);
+    }
+    EXPECT_TRUE(state.subjects[static_cast<size_t>(SubjectIndex(state, "D"))].chosen);
+    EXPECT_TRUE(state.subjects[static_cast<size_t>(SubjectIndex(state, "M"))].chosen);
+}
+
+} // namespace
