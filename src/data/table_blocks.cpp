@@ -70,4 +70,20 @@ std::string DataSetText::Cell(std::string_view row, int col) {
     return Trim(FieldAt(row, col + 2));
 }
 
+bool DataSetText::HasDataFrom(std::string_view row, int col) {
+    const auto fields = SplitFields(row);
+    for (size_t i = static_cast<size_t>(std::max(0, col)) + 1; i < fields.size(); ++i) {
+        if (!Trim(fields[i]).empty()) return true;
+    }
+    return false;
+}
+
+const std::string* DataSetText::NumberedRow(const std::vector<std::string>& rows, int number) {
+    for (const auto& row : rows) {
+        const std::string first = Trim(FieldAt(row, 1));
+        if (!first.empty() && ParseInt(first) == number) return &row;
+    }
+    return nullptr;
+}
+
 } // namespace tev

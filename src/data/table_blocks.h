@@ -37,6 +37,10 @@ public:
     std::string RowPrefix(int header) const;
     // A data row's cell in column `col` (column 0 is the row's label), empty when missing.
     static std::string Cell(std::string_view row, int col);
+    // Whether any cell from column `col` on holds something.
+    static bool HasDataFrom(std::string_view row, int col);
+    // The row of a block with this row number (the first field), nullptr when there is none.
+    static const std::string* NumberedRow(const std::vector<std::string>& rows, int number);
 
 private:
     std::vector<std::string> lines_;

@@ -25,11 +25,7 @@ std::string BlockHeading(const DataSetText& text, const std::string& digits,
 }
 
 bool HasData(const std::string& row) {
-    const auto fields = SplitFields(row);
-    for (size_t i = 2; i < fields.size(); ++i) {
-        if (!Trim(fields[i]).empty()) return true;
-    }
-    return false;
+    return DataSetText::HasDataFrom(row, 1);
 }
 
 bool LabelHas(const std::string& row, std::string_view piece) {

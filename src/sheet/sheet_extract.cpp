@@ -27,6 +27,11 @@ bool ChooseColumns(Engine& engine, const ExtractRequest& request, const Sheet& s
     columns.line = request.line;
     columns.index = request.line == ExtractLine::Row ? request.row : request.col;
     columns.extra = request.extra;
+    if (request.questionsSettled) {
+        columns.total = true;
+        columns.headings = ExtractHeadings(sheet, columns);
+        return true;
+    }
     auto second = [&](const char* question, int other) {
         if (Ask(engine, Win(question))) columns.addedTable = other;
     };
@@ -87,7 +92,9 @@ void StartGrid(StringGrid& sg00, const std::string& title, const ExtractColumns&
 
 void AddSchool(Engine& engine, const ExtractColumns& columns, StringGrid& sg00) {
     const std::string& line = engine.schoolList.lines[engine.schoolList.itemIndex];
-    const std::string name = Trim(line.size() > 8 ? line.substr(8, 16) : std::string());
+    // The school list is in the DOS code page, the extract in the program's.
+    const std::string name =
+        DosToWindowsText(Trim(line.size() > 8 ? line.substr(8, 16) : std::string()));
     for (const ExtractLineValues& values : ExtractValues(engine, columns)) {
         std::vector<std::string> cells{name, engine.sheet.schoolNumber};
         if (!values.label.empty()) cells.push_back(values.label);

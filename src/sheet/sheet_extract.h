@@ -19,6 +19,8 @@ struct ExtractRequest {
     std::string criterion;    // the search condition ("Edit1")
     // The search area ("von"/"bis", second grid); without one the selected cell is searched.
     std::optional<SearchArea> area;
+    // The caller has settled the table's questions: the line alone, with its total row.
+    bool questionsSettled = false;
 };
 
 // Asks the table's questions and the range of schools, then fills SG00. False when nothing

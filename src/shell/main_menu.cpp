@@ -4,15 +4,18 @@
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
 #include "evaluation/class_reports.h"
+#include "evaluation/column_extracts.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
 #include "evaluation/language_search.h"
-#include "evaluation/pupil_numbers.h"
-#include "evaluation/sequence_extract.h"
+#include "evaluation/nationality_extract.h"
+#include "evaluation/november_run.h"
 #include "evaluation/profile_numbers.h"
+#include "evaluation/pupil_numbers.h"
 #include "evaluation/residence_extract.h"
+#include "evaluation/sequence_extract.h"
 #include "output/codepage.h"
 #include "output/print_commands.h"
 #include "sheet/sheet_commands.h"
@@ -57,7 +60,7 @@ const std::vector<MenuEntry>& MainMenu() {
              weitereAuswertungen1Click, false},
             {"Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt",
              "ZentraleKlassenarbeit1Click", nullptr, false},
-            {"Auswerten/---Hinweis", "Hinweis1Click", nullptr, false},
+            {"Auswerten/---Hinweis", "Hinweis1Click", Hinweis1Click, false},
             {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
              SchlerzahlenOktoberstatistik1Click, false},
             {"Auswerten/Auswerten allgemein", "AuswertenClick", AuswertenAllgemein1Click, false},
@@ -80,15 +83,15 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Auswerten/Kursübersichten fachweise", "Kursbersichtenfachweise1Click",
              Kursbersichtenfachweise1Click, false},
             {"Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)", "SpaltenAuszge1Click",
-             nullptr, false},
+             SpaltenAuszge1Click, false},
             {"Auswerten/(teste 5.1+6.1)", "teste51611Click", nullptr, false},
             {"Auswerten/Auszug Wohnorte (4.1-4.3, 5.2, 1.x, Profilzahlen)", "AuszugWohnorte1Click",
              AuszugWohnorte1Click, false},
             {"Auswerten/Auszug Wohnorte 2002 bis 2022", "AuszugWohnorteJahre1Click",
              AuszugWohnorteJahre1Click, false},
             {"Auswerten/Auszug Profilzahlen", "Profilzahlen1Click", Profilzahlen1Click, false},
-            {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click", nullptr,
-             false},
+            {"Auswerten/Auszug Staatszugehörigkeit", "SucheStaatszugehrigkeit1Click",
+             SucheStaatszugehrigkeit1Click, false},
             {"XXX/Rep 2.4  akt DS", "Rep24aktDS1Click", Rep24aktDS1Click, true},
             {"XXX/Suche Schule", "SucheSchule1Click", SucheSchule1Click, true},
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,

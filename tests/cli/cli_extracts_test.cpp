@@ -66,6 +66,31 @@ TEST_F(CliExtractsTest, TheResidenceExtractWritesItsFilesInTheCurrentFolder) {
     EXPECT_TRUE(std::filesystem::exists(temp->path() / "2024_SG41_ges.csv"));
 }
 
+TEST_F(CliExtractsTest, TheNationalityAndColumnExtractsWriteTheirFiles) {
+    const auto nations = Run(
+        {"--answer", "alle", "--answer", "alle", "menu", "Auswerten/Auszug Staatszugehörigkeit"});
+    ASSERT_EQ(nations.exitCode, 0) << nations.err;
+    EXPECT_NE(nations.err.find("info: 2024_AGs_zus.csv und 2024_FSpF_Ukr.csv erstellt"),
+              std::string::npos)
+        << nations.err;
+    EXPECT_NE(
+        nations.err.find("info: 2024_Staatsang.csv, 2024_x163.csv und 2024_163Tuerkei erstellt"),
+        std::string::npos)
+        << nations.err;
+    EXPECT_NE(nations.out.find("Schule;Disch;SuS;dv.w;Migr;dv.w;Ausl;dv.w"), std::string::npos);
+    for (const char* name : {"2024_AGs_zus.csv", "2024_Staatsang.csv", "2024_163Tuerkei"})
+        EXPECT_TRUE(std::filesystem::exists(temp->path() / name)) << name;
+
+    // The last definition, 8.3 over both columns of the Abitur averages.
+    const auto columns = Run({"--answer", "9", "--answer", "alle", "menu",
+                              "Auswerten/ausgewählte Spalten-Auszüge (7.1,8.1,8.2,8.3)"});
+    ASSERT_EQ(columns.exitCode, 0) << columns.err;
+    EXPECT_NE(columns.err.find("info: __AbiSchnitte_83.csv erstellt"), std::string::npos)
+        << columns.err;
+    const std::string text = ReadFile(temp->path() / "__AbiSchnitte_83.csv");
+    EXPECT_NE(text.find("\nzusammen;"), std::string::npos) << text;
+}
+
 // Enabled after the merge: every entry of the main window's menu is built then.
 TEST_F(CliExtractsTest, DISABLED_NoMenuEntryAnswersNotAvailableYet) {
     for (const auto& entry : MainMenu()) {

@@ -1,6 +1,8 @@
 // The extracts to CSV and the course overview on a small demo office: the files with their
 // names and header lines, and rows checked against the data set files they came from.
+#include "evaluation/column_extracts.h"
 #include "evaluation/course_overview.h"
+#include "evaluation/nationality_extract.h"
 #include "evaluation/profile_numbers.h"
 #include "evaluation/residence_extract.h"
 #include "output/codepage.h"
@@ -157,6 +159,116 @@ TEST_F(ExtractsTest, AFailedSaveIsReportedNotClaimedDone) {
     Profilzahlen1Click(engine());
     EXPECT_EQ(sheets->ui().messages().back(), Win("nicht gespeichert:\rProf_ges.csv"));
     std::filesystem::remove_all(Out("Prof_ges.csv"));
+}
+
+TEST_F(ExtractsTest, NationalityExtractCopiesTable23AndTotalsBothTracks) {
+    sheets->ui().AddAnswer("alle"); // the working groups
+    sheets->ui().AddAnswer("alle");
+    SucheStaatszugehrigkeit1Click(engine());
+
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"2024_AGs_zus.csv", "Schule;Disch;;"},
+        {"2024_FSpF_Ukr.csv",
+         ".;SG;;2024/25;Schulnam;; Znr;;;;5;6;7;8;9;10;11;Jgst.1;Jgst.2;Summe"},
+        {"2024_x163.csv", "Schulnamek;Disch;;IDNr;Staat;Anzahl"},
+        {"2024_163Tuerkei", "Schulnamek;Disch;;IDNr;Staat;Anzahl"},
+        {"2024_Staatsang.csv", "Schule;Disch;SuS;dv.w;Migr;dv.w;Ausl;dv.w;"},
+    };
+    for (const auto& [name, header] : files) {
+        ASSERT_TRUE(std::filesystem::exists(Out(name))) << name;
+        EXPECT_EQ(FileLines(Out(name)).at(0).rfind(header, 0), 0u) << name;
+    }
+
+    const auto lines = DataSetLines(0);
+    const std::string header = lines.at(0);
+    const std::string lead =
+        DosToWindowsText(TrimRight(header.substr(20))) + ";04" + sheets->SchoolNumber(0) + ";";
+    // Row 1 of 2.3 verbatim behind the school; the Turkish rows alone in their own file.
+    const std::string first = BlockLine(lines, "23", " 1");
+    ASSERT_FALSE(first.empty());
+    EXPECT_TRUE(Contains(FileLines(Out("2024_x163.csv")), lead + DosToWindowsText(first)));
+    const auto turkish = FileLines(Out("2024_163Tuerkei"));
+    for (size_t i = 1; i < turkish.size(); ++i)
+        EXPECT_EQ(FieldAt(turkish[i], 4), "163") << turkish[i];
+    // A working group with participants, behind the school.
+    std::string group;
+    for (int row = 1; row < 40 && group.empty(); ++row) {
+        const std::string line =
+            BlockLine(lines, "31", (row < 10 ? " " : "") + std::to_string(row));
+        if (!FieldAt(line, 4).empty()) group = line;
+    }
+    ASSERT_FALSE(group.empty());
+    EXPECT_TRUE(Contains(FileLines(Out("2024_AGs_zus.csv")), lead + DosToWindowsText(group)));
+
+    // The school's row: totals of row 37 (pupils) and 40 (foreigners) over 1.1 and 1.8, in
+    // width 3, and the count of the first nationality under its id.
+    const StringGrid& table = engine().upperTable;
+    int row = 2;
+    while (row < table.RowCount() && table.Cells(1, row) != "04" + sheets->SchoolNumber(0))
+        ++row;
+    ASSERT_LT(row, table.RowCount());
+    auto bothTracks = [&](const std::string& number) {
+        return ParseInt(FieldAt(BlockLine(lines, "11", number), 14)) +
+               ParseInt(FieldAt(BlockLine(lines, "18", number), 14));
+    };
+    char expected[8];
+    std::snprintf(expected, sizeof expected, "%3d", bothTracks("37"));
+    EXPECT_EQ(table.Cells(2, row), expected);
+    std::snprintf(expected, sizeof expected, "%3d", bothTracks("40"));
+    EXPECT_EQ(table.Cells(6, row), expected);
+    int idCol = 8;
+    while (idCol < table.ColCount() && table.Cells(idCol, 0) != FieldAt(first, 2))
+        ++idCol;
+    ASSERT_LT(idCol, table.ColCount()) << FieldAt(first, 2);
+    EXPECT_EQ(table.Cells(idCol, row), FieldAt(first, 4));
+}
+
+TEST_F(ExtractsTest, ColumnExtractTakesTheDefinedColumnOfEachSchool) {
+    sheets->ui().AddAnswer("2"); // 7.1, column 2: the number of courses
+    sheets->ui().AddAnswer("alle");
+    SpaltenAuszge1Click(engine());
+    const auto written = FileLines(Out("__Kursgroessen_71.csv"));
+    ASSERT_GE(written.size(), 3u);
+    EXPECT_EQ(sheets->ui().messages().back(), "__Kursgroessen_71.csv erstellt");
+
+    // Column 2 of every row of the school's table 7.1, in row order.
+    const auto lines = DataSetLines(0);
+    std::string expected =
+        DosToWindowsText(TrimRight(lines.at(0).substr(20))) + ";" + sheets->SchoolNumber(0);
+    bool inBlock = false;
+    int rows = 0;
+    for (const auto& line : lines) {
+        if (line.rfind(".;", 0) == 0) {
+            inBlock = line.rfind(".;71;", 0) == 0;
+            rows = 0;
+        } else if (inBlock && rows++ > 0) {
+            expected += ";" + FieldAt(line, 4);
+        }
+    }
+    EXPECT_TRUE(Contains(written, expected)) << expected;
+    EXPECT_EQ(written.back().rfind("zusammen;", 0), 0u);
+    EXPECT_EQ(written.size(), static_cast<size_t>(sheets->SchoolCount()) + 2);
+}
+
+TEST_F(ExtractsTest, ColumnExtractDefinitionsReadTableLabelAndRange) {
+    const auto texts = ColumnExtractTexts();
+    ASSERT_EQ(texts.size(), 9u);
+    const auto abitur = ParseColumnExtract(texts.back());
+    ASSERT_TRUE(abitur);
+    EXPECT_EQ(abitur->grid, "SG83");
+    EXPECT_EQ(abitur->label, "AbiSchnitte");
+    EXPECT_EQ(abitur->col, 1);
+    EXPECT_EQ(abitur->row, 1);
+    EXPECT_TRUE(abitur->nextColumnToo);
+    const auto year13 = ParseColumnExtract(texts.at(5));
+    ASSERT_TRUE(year13);
+    EXPECT_EQ(year13->grid, "SG82");
+    EXPECT_EQ(year13->col, 3);
+    EXPECT_FALSE(year13->nextColumnToo);
+    // 8.1 and 8.2 share the label but not the file.
+    EXPECT_EQ(ColumnExtractFileName(*ParseColumnExtract(texts.at(2))), "__Jgst12_81.csv");
+    EXPECT_EQ(ColumnExtractFileName(*ParseColumnExtract(texts.at(4))), "__Jgst12_82.csv");
+    EXPECT_FALSE(ParseColumnExtract("7.1 kurz"));
 }
 
 // The course overview over the demo schools: subject "D" of the loaded school, all schools.
