@@ -65,6 +65,24 @@ std::string DataSetText::RowPrefix(int header) const {
     return "04" + Trim(FieldAt(line, 3)) + ";" + TrimRight(FieldAt(line, 5)) + ";";
 }
 
+std::string DataSetText::NameFirstPrefix(int header) const {
+    const std::string prefix = RowPrefix(header);
+    return FieldAt(prefix, 2) + ";" + FieldAt(prefix, 1) + ";";
+}
+
+std::string DataSetText::SchoolNumber() const {
+    for (const auto& line : lines_) {
+        if (IsBlockStart(line)) return Trim(FieldAt(line, 3));
+    }
+    return {};
+}
+
+std::string DataSetText::NumberedRow(std::string_view tableDigits, int number) const {
+    const auto rows = TableRows(tableDigits);
+    const std::string* row = NumberedRow(rows, number);
+    return row ? *row : std::string();
+}
+
 std::string DataSetText::Cell(std::string_view row, int col) {
     // Field 1 is the row number, field 2 column 0.
     return Trim(FieldAt(row, col + 2));

@@ -35,6 +35,12 @@ public:
     // The leading columns "Disch;Schulnamek;" of lines copied from the block: "04", the
     // school number and the short name of its header line.
     std::string RowPrefix(int header) const;
+    // The same columns the other way round, "Schulnamek;Disch;", for the lists headed so.
+    std::string NameFirstPrefix(int header) const;
+    // The school number of the file's first table header, empty when it has none.
+    std::string SchoolNumber() const;
+    // The row of a table whose row number (its first field) is `number`, empty when none.
+    std::string NumberedRow(std::string_view tableDigits, int number) const;
     // A data row's cell in column `col` (column 0 is the row's label), empty when missing.
     static std::string Cell(std::string_view row, int col);
     // Whether any cell from column `col` on holds something.

@@ -52,8 +52,8 @@ std::string ProfileLine(const DataSetText& text, const std::string& tableDigits)
     const auto rows = text.BlockRows(header);
     const std::string* total = GroupRow(rows, kGroupLabels[0]);
     if (!total || ParseInt(DataSetText::Cell(*total, 12)) <= 0) return {};
-    const std::string prefix = text.RowPrefix(header);
-    std::string line = FieldAt(prefix, 2) + ";" + FieldAt(prefix, 1);
+    std::string line = text.NameFirstPrefix(header);
+    line.pop_back(); // each heading below adds its own ";"
     const auto headings = SplitFields(kLevelHeading);
     int group = -1;
     const std::string* row = nullptr;

@@ -3,13 +3,16 @@
 #include "data/school_file_reconcile.h"
 #include "data/school_search.h"
 #include "demand/demand_commands.h"
+#include "evaluation/central_test_list.h"
 #include "evaluation/class_reports.h"
 #include "evaluation/column_extracts.h"
 #include "evaluation/completeness_check.h"
 #include "evaluation/course_overview.h"
 #include "evaluation/general_evaluation.h"
 #include "evaluation/language_evaluation.h"
+#include "evaluation/language_n_search.h"
 #include "evaluation/language_search.h"
+#include "evaluation/migration_comparison.h"
 #include "evaluation/nationality_extract.h"
 #include "evaluation/november_run.h"
 #include "evaluation/profile_numbers.h"
@@ -59,7 +62,7 @@ const std::vector<MenuEntry>& MainMenu() {
             {"Kurzbericht/weitere Auswertungen", "weitereAuswertungen1Click",
              weitereAuswertungen1Click, false},
             {"Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt",
-             "ZentraleKlassenarbeit1Click", nullptr, false},
+             "ZentraleKlassenarbeit1Click", ZentraleKlassenarbeit1Click, false},
             {"Auswerten/---Hinweis", "Hinweis1Click", Hinweis1Click, false},
             {"Auswerten/Schülerzahlen ( Oktoberstatistik )", "SchlerzahlenKurzbericht1Click",
              SchlerzahlenOktoberstatistik1Click, false},
@@ -97,8 +100,8 @@ const std::vector<MenuEntry>& MainMenu() {
             {"XXX/Abgleich_Schulnam_dat", "AbgleichSchulnamdat1Click", AbgleichSchulnamdat1Click,
              true},
             {"XXX/FS-Folgen 8j -> csv", "FSFolgen8j1Click", FSFolgen8j1Click, true},
-            {"XXX/Suche  N", "SucheN1Click", nullptr, true},
-            {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", nullptr, true},
+            {"XXX/Suche  N", "SucheN1Click", SucheN1Click, true},
+            {"XXX/vgl Migr Vj Aktj", "vglMigrVjAktj1Click", vglMigrVjAktj1Click, true},
             {"XXX/_ein", "ein1Click", ein1Click, true},
             {"XXX/_aus", "aus1Click", aus1Click, true},
             {"Diverses/Obere Tabelle schließen / anzeigen", "ObereTabelleschlieen1Click",

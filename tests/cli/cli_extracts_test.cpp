@@ -91,6 +91,42 @@ TEST_F(CliExtractsTest, TheNationalityAndColumnExtractsWriteTheirFiles) {
     EXPECT_NE(text.find("\nzusammen;"), std::string::npos) << text;
 }
 
+TEST_F(CliExtractsTest, TheDeveloperExtractsWriteTheirFiles) {
+    const auto search = Run({"--answer", "alle", "menu", "XXX/Suche  N"});
+    ASSERT_EQ(search.exitCode, 0) << search.err;
+    EXPECT_EQ(ReadFile(temp->path() / "FS_N.csv").rfind("Schulnamek;Disch;\r\n", 0), 0u);
+
+    // The office has one school year only: last year's columns stay empty.
+    const auto migration = Run({"--answer", "alle", "menu", "XXX/vgl Migr Vj Aktj"});
+    ASSERT_EQ(migration.exitCode, 0) << migration.err;
+    EXPECT_NE(migration.err.find("info: vglMigr.csv und vglMigrx.csv erstellt"), std::string::npos);
+    const std::string byYear = ReadFile(temp->path() / "vglMigr.csv");
+    EXPECT_EQ(byYear.rfind("Schulnamek;Disch;;5;6;7;8;9;10;11;J1;J2;;\r\n", 0), 0u);
+    EXPECT_NE(byYear.find(";zusw: Vorj;;;;;;;;;\r\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(temp->path() / "vglMigrx.csv"));
+}
+
+TEST_F(CliExtractsTest, TheCentralTestListNeedsTheSchoolMasterFile) {
+    const auto run =
+        Run({"--answer", "alle", "--answer", "schulen_.txt", "--answer", "ZKSch.txt", "--answer",
+             "ZKSchul0.txt", "--answer", "ZKSchul.csv", "--answer", "ZKSch_07.csv", "menu",
+             "Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto lines = SplitFields(ReadFile(temp->path() / "ZKSch.txt"), '\n');
+    ASSERT_EQ(lines.size(), 8u) << "heading, six schools and the end"; // the last is empty
+    EXPECT_EQ(lines.front(),
+              Win("\"Schulschlüssel\";\"D\";\"E\";\"F\";\"L\";\"M\";\"Bem\";\"DM\"\r"));
+    EXPECT_NE(run.err.find("ZKSch_07.csv erstellt"), std::string::npos);
+
+    const auto office = temp->path() / "daten";
+    std::filesystem::rename(office / "schulen.txt", office / "schulen.bak");
+    const auto missing = Run({"--answer", "alle", "menu",
+                              "Kurzbericht/Zentrale Klassenarbeit: Schülerzahlen -> ZKSch.txt"});
+    std::filesystem::rename(office / "schulen.bak", office / "schulen.txt");
+    ASSERT_EQ(missing.exitCode, 0) << missing.err;
+    EXPECT_NE(missing.err.find("Die Schuldatei fehlt oder ist leer"), std::string::npos);
+}
+
 // Enabled after the merge: every entry of the main window's menu is built then.
 TEST_F(CliExtractsTest, DISABLED_NoMenuEntryAnswersNotAvailableYet) {
     for (const auto& entry : MainMenu()) {

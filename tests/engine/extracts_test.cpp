@@ -1,7 +1,10 @@
 // The extracts to CSV and the course overview on a small demo office: the files with their
 // names and header lines, and rows checked against the data set files they came from.
+#include "evaluation/central_test_list.h"
 #include "evaluation/column_extracts.h"
 #include "evaluation/course_overview.h"
+#include "evaluation/language_n_search.h"
+#include "evaluation/migration_comparison.h"
 #include "evaluation/nationality_extract.h"
 #include "evaluation/profile_numbers.h"
 #include "evaluation/residence_extract.h"
@@ -394,6 +397,230 @@ TEST_F(CourseOverviewTest, OneTablePerSubjectIsSavedAndTheMarksComeBack) {
     }
     EXPECT_TRUE(state.subjects[static_cast<size_t>(SubjectIndex(state, "D"))].chosen);
     EXPECT_TRUE(state.subjects[static_cast<size_t>(SubjectIndex(state, "M"))].chosen);
+}
+
+// The data set file of a school with one row of a table replaced; the original comes back
+// when the test ends, so the other tests see the office as made.
+class PlantedRows {
+public:
+    PlantedRows(const std::filesystem::path& file, std::filesystem::path target = {})
+        : file_(std::move(file)), target_(target.empty() ? file_ : std::move(target)),
+          original_(ReadFile(file_)) {}
+    ~PlantedRows() {
+        if (target_ == file_)
+            WriteFile(file_, original_);
+        else
+            std::filesystem::remove(target_);
+    }
+    // Replaces the row `number` of the table's block, writes the result to the target.
+    void Replace(const std::vector<std::pair<std::string, std::string>>& rows) {
+        std::istringstream in(original_);
+        std::string text;
+        std::string table;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.rfind(".;", 0) == 0) table = line.substr(2, 2);
+            for (const auto& [where, row] : rows) {
+                if (where.substr(0, 2) == table && Trim(FieldAt(line, 1)) == where.substr(3))
+                    line = row;
+            }
+            text += line + "\r\n";
+        }
+        WriteFile(target_, text);
+    }
+
+private:
+    std::filesystem::path file_;
+    std::filesystem::path target_;
+    std::string original_;
+};
+
+TEST_F(ExtractsTest, SearchNListsTheSequenceRowsWithNThatHavePupils) {
+    const auto file = sheets->office() / "TEV" / ("SL" + sheets->SchoolNumber(1) + ".24");
+    PlantedRows planted(file);
+    // Class 8: 2, class 9: 3, sum 5 in the 9-year track; an N row without pupils in 1.8.
+    const std::string withPupils = " 5;E;F;N;;;;2;3;;;;;5";
+    planted.Replace({{"11 5", withPupils}, {"18 5", " 5;E;F;N;;;;;;;;;;"}});
+
+    sheets->ui().AddAnswer("alle");
+    SucheN1Click(engine());
+
+    const auto lines = DataSetLines(1);
+    const std::string shortName = DosToWindowsText(TrimRight(lines.at(0).substr(20)));
+    const std::vector<std::string> expected = {
+        "Schulnamek;Disch;", shortName + ";04" + sheets->SchoolNumber(1) + ";1.1;" + withPupils};
+    EXPECT_EQ(FileLines(Out("FS_N.csv")), expected);
+    EXPECT_EQ(engine().upperTable.Cells(2, 1), "1.1");
+    EXPECT_EQ(engine().upperTable.Cells(11, 1), "3"); // class 9
+    EXPECT_EQ(sheets->ui().messages().back(), "FS_N.csv erstellt");
+}
+
+TEST_F(ExtractsTest, MigrationComparisonSetsThisYearAgainstLastYearsFile) {
+    const auto tev = sheets->office() / "TEV";
+    const std::string number = sheets->SchoolNumber(0);
+    // Last year's file of school 0: the same, but five migrant pupils in every 9-year level
+    // and three girls among them. The other schools have no file of last year.
+    PlantedRows lastYear(tev / ("SL" + number + ".24"), tev / ("SL" + number + ".23"));
+    lastYear.Replace({{"11 51", "51;i;;;5;5;5;5;5;5;5;5;5;45"},
+                      {"11 52", "52;dar. weibl.Mig;;;3;3;3;3;3;3;3;3;3;27"}});
+
+    sheets->ui().AddAnswer("alle");
+    vglMigrVjAktj1Click(engine());
+
+    const auto lines = DataSetLines(0);
+    const auto levels = [&](const std::string& table, const std::string& row) {
+        const auto fields = SplitFields(BlockLine(lines, table, row));
+        std::vector<int> counts;
+        for (size_t field = 4; field <= 12; ++field) // class 5 to J2
+            counts.push_back(fields.at(field).empty() ? 0 : std::stoi(fields.at(field)));
+        return counts;
+    };
+    const auto migrants = levels("11", "51");
+    const auto girls = levels("11", "52");
+    const auto migrants8 = levels("18", "51");
+    const std::string lead = DosToWindowsText(TrimRight(lines.at(0).substr(20))) + ";04" + number;
+    std::string now = lead + ";9j: Aktj";
+    std::string before = lead + ";9j: Vorj";
+    std::string diff = lead + ";9j: Diff";
+    std::string girlsDiff = lead + ";9jw: Diff";
+    std::string both = lead + ";zus: Aktj";
+    for (size_t i = 0; i < 9; ++i) {
+        now += ";" + std::to_string(migrants[i]);
+        before += ";5";
+        diff += ";" + std::to_string(migrants[i] - 5);
+        girlsDiff += ";" + std::to_string(girls[i] - 3);
+        both += ";" + std::to_string(migrants[i] + migrants8[i]);
+    }
+    const auto written = FileLines(Out("vglMigr.csv"));
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written.front(), "Schulnamek;Disch;;5;6;7;8;9;10;11;J1;J2;;");
+    for (const auto& line : {now, before, diff, girlsDiff, both})
+        EXPECT_TRUE(Contains(written, line)) << line;
+    // Without last year's file only this year's figures are there.
+    const std::string other = ";04" + sheets->SchoolNumber(1) + ";8j: Vorj;;;;;;;;;";
+    EXPECT_TRUE(std::any_of(written.begin(), written.end(), [&](const std::string& line) {
+        return line.size() > other.size() && line.substr(line.size() - other.size()) == other;
+    }));
+
+    const auto side = FileLines(Out("vglMigrx.csv"));
+    ASSERT_FALSE(side.empty());
+    EXPECT_EQ(side.front(), "Schulnamek;Disch;;Aktj;5;6;7;8;9;10;11;J1;J2;;Vorj;5;6;7;8;9;10;11;"
+                            "J1;J2;;Diff;5;6;7;8;9;10;11;J1;J2;;");
+    EXPECT_TRUE(Contains(side, lead + ";9j: ;" + now.substr(lead.size() + 9) + ";;" +
+                                   before.substr(lead.size() + 9) + ";;" +
+                                   diff.substr(lead.size() + 9)));
+    EXPECT_EQ(sheets->ui().messages().back(), "vglMigr.csv und vglMigrx.csv erstellt");
+}
+
+TEST_F(ExtractsTest, CentralTestListCountsClassNinePupilsPerSubjectUnderTheMasterKey) {
+    // The range, then each name: all as offered but the short list, saved under another.
+    for (const char* answer :
+         {"alle", "schulen_.txt", "ZK9.txt", "ZKSchul0.txt", "ZKSchul.csv", "ZKSch_07.csv"})
+        sheets->ui().AddAnswer(answer);
+    std::filesystem::remove(Out("ZKSch.txt"));
+    ZentraleKlassenarbeit1Click(engine());
+    EXPECT_FALSE(std::filesystem::exists(Out("ZKSch.txt")));
+
+    // Class 9 is field 9 of a row (after the row number, three language columns and classes
+    // 5 to 8); the sequence rows 1 to 34 name their languages in fields 2 to 4.
+    const auto lines = DataSetLines(0);
+    int all = 0, english = 0, french = 0, latin = 0, pupils = 0;
+    const auto number = [](const std::string& field) {
+        return field.empty() ? 0 : std::stoi(field);
+    };
+    for (const std::string table : {"11", "18"}) {
+        const auto total = SplitFields(BlockLine(lines, table, "37"));
+        all += number(total.at(8));
+        pupils += number(total.at(13));
+        for (int row = 1; row <= 34; ++row) {
+            const std::string rowNumber = (row < 10 ? " " : "") + std::to_string(row);
+            const auto fields = SplitFields(BlockLine(lines, table, rowNumber));
+            if (fields.size() < 9) continue;
+            const int count = number(fields.at(8));
+            const auto learns = [&](const char* language) {
+                return fields.at(1) == language || fields.at(2) == language ||
+                       fields.at(3) == language;
+            };
+            english += learns("E") ? count : 0;
+            french += learns("F") ? count : 0;
+            latin += learns("L") ? count : 0;
+        }
+    }
+    ASSERT_GT(all, 0);
+    const std::string school = sheets->SchoolNumber(0);
+    const auto shortList = FileLines(Out("ZK9.txt"));
+    ASSERT_FALSE(shortList.empty());
+    EXPECT_EQ(shortList.front(),
+              Win("\"Schulschlüssel\";\"D\";\"E\";\"F\";\"L\";\"M\";\"Bem\";\"DM\""));
+    const std::string counts = std::to_string(all) + ";" + std::to_string(english) + ";" +
+                               std::to_string(french) + ";" + std::to_string(latin) + ";" +
+                               std::to_string(all);
+    EXPECT_TRUE(
+        Contains(shortList, "\"04" + school + "\";" + counts + ";\"\";" + std::to_string(all)));
+    const auto addresses = FileLines(Out("ZKSchul.csv"));
+    ASSERT_FALSE(addresses.empty());
+    EXPECT_EQ(addresses.front(), Win("Schulschlüssel;Schulname;Straße;PLZ;Ort;Deutsch;Englisch;"
+                                     "Französisch;Latein;Mathematik"));
+    EXPECT_EQ(FileLines(Out("ZKSchul0.txt")), addresses);
+    EXPECT_EQ(FileLines(Out("ZKSch_07.csv")), addresses);
+    EXPECT_TRUE(std::any_of(addresses.begin(), addresses.end(), [&](const std::string& line) {
+        return line.rfind("04" + school + ";", 0) == 0 && line.find(";" + counts) != line.npos;
+    }));
+
+    // The master file comes back with the school's pupils in column 5, the rest as it was.
+    const auto master = FileLines(sheets->office() / "schulen.txt");
+    const auto rewritten = FileLines(Out("schulen_.txt"));
+    ASSERT_EQ(rewritten.size(), master.size());
+    EXPECT_EQ(rewritten.front(), master.front());
+    int checked = 0;
+    for (size_t i = 1; i < master.size(); ++i) {
+        if (FieldAt(master[i], 1) != school) continue;
+        ++checked;
+        auto fields = SplitFields(master[i]);
+        fields.at(4) = std::to_string(pupils);
+        std::string expected = fields.front();
+        for (size_t f = 1; f < fields.size(); ++f)
+            expected += ";" + fields[f];
+        EXPECT_EQ(rewritten[i], expected);
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(engine().outputBox.lines().empty()); // every demo school is in the master file
+}
+
+TEST_F(ExtractsTest, CentralTestListWithoutMasterFileSaysSoAndWritesNothing) {
+    const auto masterFile = sheets->office() / "schulen.txt";
+    const auto aside = sheets->office() / "schulen.txt.aside";
+    std::filesystem::rename(masterFile, aside);
+    std::filesystem::remove(Out("ZKSch.txt"));
+    sheets->ui().AddAnswer("alle");
+    ZentraleKlassenarbeit1Click(engine());
+    std::filesystem::rename(aside, masterFile);
+
+    ASSERT_FALSE(sheets->ui().messages().empty());
+    EXPECT_NE(sheets->ui().messages().back().find("schulen.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Out("ZKSch.txt")));
+}
+
+TEST_F(ExtractsTest, CentralTestListNamesASchoolTheMasterFileLacks) {
+    const auto masterFile = sheets->office() / "schulen.txt";
+    const std::string original = ReadFile(masterFile);
+    const std::string number = sheets->SchoolNumber(0);
+    std::string without;
+    for (const auto& line : FileLines(masterFile)) {
+        if (line.rfind(number + ";", 0) != 0) without += line + "\r\n";
+    }
+    WriteFile(masterFile, without);
+    for (const char* answer :
+         {"alle", "schulen_.txt", "ZKSch.txt", "ZKSchul0.txt", "ZKSchul.csv", "ZKSch_07.csv"})
+        sheets->ui().AddAnswer(answer);
+    ZentraleKlassenarbeit1Click(engine());
+    WriteFile(masterFile, original);
+
+    EXPECT_EQ(engine().outputBox.lines(),
+              std::vector<std::string>{number + " fehlt in schulen.txt"});
+    const std::string zk = ReadFile(Out("ZKSch.txt"));
+    EXPECT_EQ(zk.find("\"04" + number + "\""), std::string::npos);
+    EXPECT_NE(zk.find("\"04" + sheets->SchoolNumber(1) + "\""), std::string::npos);
 }
 
 } // namespace

@@ -158,6 +158,7 @@ DemoOfficeResult WriteDemoOffice(const fs::path& dir, const DemoOptions& options
     nameLines.push_back(".Z");
     WriteDemoLines(dir / "schulnam.dat", nameLines);
     WriteDemoLines(dir / "stal_Nat.def", NationalityListLines());
+    WriteDemoLines(dir / "schulen.txt", SchoolMasterFileLines(schools));
     for (int version = 1; version <= 3; ++version)
         WriteDemoLines(dir / WorkingGroupListName(version), WorkingGroupListLines(version));
     WriteDemoLines(dir / "stat2.mm", OverviewLines());

@@ -360,6 +360,23 @@ std::vector<DemoSchool> MakeDemoSchools(const DemoOptions& options) {
     return schools;
 }
 
+std::vector<std::string> SchoolMasterFileLines(const std::vector<DemoSchool>& schools) {
+    std::vector<std::string> lines = {
+        DosFromUtf8("Schulnummer;Schulschlüssel;Abi-KennZ;Epr_Nr;Schülerzahl;Deputate;Kreis;"
+                    "Schulname;Straße;PLZ;Ort;Privatschule;Abendgymnasium;Waldorfschule")};
+    int examNumber = 100;
+    for (const auto& school : schools) {
+        const auto& place = DemoPlaces()[school.place];
+        // The pupils and teaching hours are filled in by the office's own runs.
+        lines.push_back(school.number + ";04" + school.number + ";1;" +
+                        std::to_string(++examNumber) + ";0;0;" + std::to_string(CountyOf(school)) +
+                        ";" + DosFromUtf8(school.name) + ";" + DosFromUtf8(school.street) + ";" +
+                        std::to_string(school.postcode) + ";" + DosFromUtf8(place.name) + ";" +
+                        (school.isPrivate ? "1" : "0") + ";0;0");
+    }
+    return lines;
+}
+
 std::string SchoolNameFileLine(const DemoSchool& school) {
     const auto& place = DemoPlaces()[school.place];
     std::string line(234, ' ');

@@ -36,6 +36,9 @@ int CountyOf(const DemoSchool& school);
 
 // The line of "schulnam.dat" in the DOS code page, fixed columns.
 std::string SchoolNameFileLine(const DemoSchool& school);
+// The school master file "schulen.txt" (DOS code page, ";"-separated, one heading line): the
+// keys, figures and addresses the central class test list is made from.
+std::vector<std::string> SchoolMasterFileLines(const std::vector<DemoSchool>& schools);
 // The region group digit of a regional number ('1'..'4' or ';').
 char RegionGroup(const std::string& regional);
 
