@@ -16,6 +16,7 @@ bool LoadListedSchool(Engine& engine) {
     if (engine.sheet.edited && engine.services.messages.AskYesNo("Daten abspeichern?"))
         SaveDataSet(engine, 0);
     engine.sheet.edited = false;
+    engine.sheet.history.Clear();
     ShapeSheetForYear(engine.sheet, engine.startup.schoolYearCode);
     engine.services.log.Write("Tev1.Test1 nach fill0");
     const bool loaded = LoadDataSet(engine, 0);
