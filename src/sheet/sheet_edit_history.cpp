@@ -36,20 +36,20 @@ void SheetEditHistory::RecordStep(std::vector<CellChange> changes) {
 }
 
 std::vector<CellChange> SheetEditHistory::TakeUndo() {
-    typingOpen_ = false;
-    if (undo_.empty()) return {};
-    std::vector<CellChange> step = std::move(undo_.back());
-    undo_.pop_back();
-    Push(redo_, step);
-    return step;
+    return Move(undo_, redo_);
 }
 
 std::vector<CellChange> SheetEditHistory::TakeRedo() {
+    return Move(redo_, undo_);
+}
+
+std::vector<CellChange> SheetEditHistory::Move(std::vector<std::vector<CellChange>>& from,
+                                               std::vector<std::vector<CellChange>>& to) {
     typingOpen_ = false;
-    if (redo_.empty()) return {};
-    std::vector<CellChange> step = std::move(redo_.back());
-    redo_.pop_back();
-    Push(undo_, step);
+    if (from.empty()) return {};
+    std::vector<CellChange> step = std::move(from.back());
+    from.pop_back();
+    Push(to, step);
     return step;
 }
 

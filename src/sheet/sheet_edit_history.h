@@ -29,6 +29,10 @@ public:
     void Clear();
 
 private:
+    // The last step of `from`, put onto `to`.
+    std::vector<CellChange> Move(std::vector<std::vector<CellChange>>& from,
+                                 std::vector<std::vector<CellChange>>& to);
+
     std::vector<std::vector<CellChange>> undo_;
     std::vector<std::vector<CellChange>> redo_;
     // The last step is typing that the next keystroke in the same cell continues.
