@@ -1,5 +1,6 @@
 // tev: the window program. tev [DIR] [/H...] [/L...] [--today YYYY-MM-DD] [--year .16]
 #include "demand/demand_window.h"
+#include "output/qt_print_preview.h"
 #include "output/qt_printer_canvas.h"
 #include "shell/engine.h"
 #include "shell/file_services.h"
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
     const QString pdf = QPrinterInfo::availablePrinterNames().isEmpty()
                             ? QDir(QString::fromStdString(current.string())).filePath("druck.pdf")
                             : QString();
-    engine.printer = std::make_unique<QtPrinterCanvas>(pdf);
+    auto printer = std::make_unique<QtPrinterCanvas>(pdf);
+    EnablePrintPreview(*printer);
+    engine.printer = std::move(printer);
 
     const bool started = RunGuarded(nullptr, [&] {
         ProcessStart(engine, inputs);

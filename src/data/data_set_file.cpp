@@ -260,6 +260,7 @@ bool SaveDataSet(Engine& engine, int mode) {
     if (!WriteDataSetFile(engine, sheet.currentFile, DataSetText(engine))) return false;
     sheet.loadState = LoadState::Read;
     sheet.edited = false;
+    sheet.history.Clear();
     if (mode == -1) engine.services.messages.ShowInfo("Schulstatistik-Daten sind gespeichert");
     return true;
 }

@@ -39,7 +39,15 @@ struct DataTestRun {
     int messageLimit = kMessageLimitLong;
     std::array<int, 6> counters{};
     int form1997 = 0;
+    // When asked for: the CSV lines of every tested school's findings.
+    std::vector<std::string>* findingLines = nullptr;
 };
+
+void CollectFindings(const Engine& engine, const std::string& schoolNumber,
+                     std::vector<std::string>& out) {
+    for (const Finding& finding : engine.sheet.findingDetails)
+        out.push_back(schoolNumber + ";" + FindingCsvLine(finding, engine.sheet.findings));
+}
 
 void ListFindings(Engine& engine, const std::vector<std::string>& findings, int limit) {
     const int n = std::min(limit, static_cast<int>(findings.size()) - 1);
@@ -55,6 +63,7 @@ void TestOneSchool(Engine& engine, DataTestRun& run, int index, bool loaded) {
     std::string line = engine.schoolList.lines[index];
     line.resize(std::max<size_t>(line.size(), 8), ' ');
     const bool zep = engine.services.files.Exists(ZepListFile(engine, line.substr(2, 6)));
+    if (run.findingLines && loaded) CollectFindings(engine, line.substr(2, 6), *run.findingLines);
     const auto zepRow = zep ? DataTestStatus::ZepPresent : DataTestStatus::ZepMissing;
     line[0] = DataTestTexts()[static_cast<int>(status)][0];
     line[1] = DataTestTexts()[static_cast<int>(zepRow)][0];
@@ -117,11 +126,16 @@ std::string ZepListFile(const Engine& engine, const std::string& schoolNumber) {
 }
 
 void Testen1Click(Engine& engine) {
+    RunDataTest(engine, nullptr);
+}
+
+void RunDataTest(Engine& engine, std::vector<std::string>* findingLines) {
     // The test changes the marks that decide which schools a summary takes.
     engine.summary.Release();
     const auto range = ChooseSchoolRange(engine, "Testen");
     if (!range) return;
     DataTestRun run;
+    run.findingLines = findingLines;
     auto& messages = engine.services.messages;
     run.showAll = !messages.AskYesNo("nur anzeigen wenn Datentest nicht ok?");
     run.messageLimit = messages.AskYesNo("jeweils nur max. 3 Zeilen anzeigen") ? kMessageLimitShort

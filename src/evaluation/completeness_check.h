@@ -36,6 +36,9 @@ TestVerdict JudgeTestLines(const std::vector<std::string>& findings);
 std::string ZepListFile(const Engine& engine, const std::string& schoolNumber);
 
 void Testen1Click(Engine& engine);
+// "Testen"; with `findingLines` also one line per finding of every tested school: the school
+// number, then the finding as FindingCsvLine writes it.
+void RunDataTest(Engine& engine, std::vector<std::string>* findingLines);
 void Fehl1Click(Engine& engine);
 void NachForderung1Click(Engine& engine);
 

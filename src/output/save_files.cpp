@@ -181,6 +181,15 @@ bool SaveGridCsvSimple(Engine& engine, std::string_view name, const StringGrid& 
                                                 GridCsvText(grid, title));
 }
 
+bool SaveCsvLines(Engine& engine, std::string_view name, const std::vector<std::string>& lines) {
+    const std::string fileName = SimpleCsvName(name);
+    if (fileName.empty()) return false;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + kLineEnd;
+    return engine.services.files.WriteReplacing(WorkFilePath(engine, fileName), text);
+}
+
 bool AppendLineToFile(Engine& engine, std::string_view name, std::string_view line) {
     std::ofstream out(WorkFilePath(engine, name), std::ios::binary | std::ios::app);
     if (out.is_open()) out << line << kLineEnd;

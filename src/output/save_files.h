@@ -29,6 +29,10 @@ bool SaveGridCsv(Engine& engine, std::string_view name, const StringGrid& grid,
 bool SaveGridCsvSimple(Engine& engine, std::string_view name, const StringGrid& grid,
                        std::string_view title);
 
+// Lines already joined by ";" as a CSV file, each ended by CR LF; ".csv" added when the name has
+// no ".", the file replaced only once the new one is completely written.
+bool SaveCsvLines(Engine& engine, std::string_view name, const std::vector<std::string>& lines);
+
 // Appends one line (CR LF) to a file of the work directory; on failure the message "=-=->:"
 // with the name.
 bool AppendLineToFile(Engine& engine, std::string_view name, std::string_view line);

@@ -1,6 +1,7 @@
 #pragma once
 // Internal to the plausibility test: what every group of checks reads, where it writes its
 // lines, and the rows and columns of the form that several groups share.
+#include "sheet/finding.h"
 #include "sheet/pupil_table_rows.h"
 #include "sheet/sheet.h"
 
@@ -82,9 +83,21 @@ struct Report {
     std::vector<std::string> findings;
     // Lines that are shown but are no errors.
     std::vector<std::string> remarks;
+    // Where each error and each remark points, in the order of their lines; `line` counts
+    // within its own list.
+    std::vector<::tev::Finding> errorPlaces;
+    std::vector<::tev::Finding> remarkPlaces;
 
-    void Finding(std::string line) { findings.push_back(std::move(line)); }
-    void Remark(std::string line) { remarks.push_back(std::move(line)); }
+    void Finding(std::string line, CellArea place, CellArea compared = {}) {
+        errorPlaces.push_back(
+            {FindingSeverity::Error, place, compared, static_cast<int>(findings.size())});
+        findings.push_back(std::move(line));
+    }
+    void Remark(std::string line, CellArea place, CellArea compared = {}) {
+        remarkPlaces.push_back(
+            {FindingSeverity::Hint, place, compared, static_cast<int>(remarks.size())});
+        remarks.push_back(std::move(line));
+    }
 };
 
 // "KlSt. 5" .. "KlSt.11", "KlSt.12/J1", "KlSt.13/J2".

@@ -89,19 +89,24 @@ void CheckCourseTableShapes(const Context& c, Report& r) {
         const int rowCount = c.Grid(table).RowCount();
         const int expected = ExpectedCourseRows(c, table);
         if (rowCount != expected)
-            r.Finding(c.Differs(table == 51 ? "5.1 Zeilen" : "6.1 Zeilen", rowCount, expected));
+            r.Finding(c.Differs(table == 51 ? "5.1 Zeilen" : "6.1 Zeilen", rowCount, expected),
+                      TableOf(table));
     }
     // Table 7.2 is collected until 2012/13.
     if (c.year >= 113) return;
     const StringGrid& grid72 = c.Grid(72);
-    if (grid72.ColCount() != 17) r.Finding(c.Differs("7.2 Spalten", grid72.ColCount(), 17));
-    if (grid72.RowCount() != 22) r.Finding(c.Differs("7.2 Zeilen", grid72.RowCount(), 22));
+    if (grid72.ColCount() != 17)
+        r.Finding(c.Differs("7.2 Spalten", grid72.ColCount(), 17), TableOf(72));
+    if (grid72.RowCount() != 22)
+        r.Finding(c.Differs("7.2 Zeilen", grid72.RowCount(), 22), TableOf(72));
     const int pupils = c.Pupils(rows::kAll, kJ1);
     const int combinations = c.Num(72, grid72.ColCount() - 1, grid72.RowCount() - 1);
     if (pupils != combinations) {
         r.Finding(c.Differs(Win("Summe KlSt.12/J1 in  1.1+1.8 <> 7.2\r (KlSt.12/J1 in 1.1+1.8  ist "
                                 "in  Listen/Lehrauftragsverteilung/Klassenkopf  zu ändern)"),
-                            pupils, combinations));
+                            pupils, combinations),
+                  CellOf(72, grid72.ColCount() - 1, grid72.RowCount() - 1),
+                  CellOf(11, 3 + kJ1, rows::kAll));
     }
 }
 
@@ -118,7 +123,8 @@ void CheckCoreSubjectsInFourHourCourses(const Context& c, Report& r) {
             if (pupils == courses) continue;
             r.Finding(
                 c.Differs(std::string("Summe ") + code + " " + YearText(j) + " in  1.1+1.8 <> 5.1",
-                          pupils, courses));
+                          pupils, courses),
+                RowOf(51, CourseRowOf(c, 51, code)), CellOf(11, 3 + kJ1 + j, rows::kAll));
         }
     }
 }
@@ -137,12 +143,14 @@ void CheckAdvancedCourseCount(const Context& c, Report& r) {
         const std::string line =
             std::string("Summe LK-Schüler") + YearText(j) + ":   1.1+1.8*2 -8.1 +8.2 <> 5.1";
         const std::string details = Details(pupils, 2, fromOwn, fromOthers, courses51, 0);
+        const CellArea place = CellOf(51, PupilsColumn(j), zus);
+        const CellArea compared = CellOf(11, 3 + kJ1 + j, rows::kAll);
         if (c.regime == 1) {
-            r.Finding(Win(line));
-            r.Finding(details);
+            r.Finding(Win(line), place, compared);
+            r.Finding(details, place, compared);
         } else {
-            r.Remark(Win(line + " (Sonderfall: LK-Test zählt nicht als Fehler)"));
-            r.Remark(details);
+            r.Remark(Win(line + " (Sonderfall: LK-Test zählt nicht als Fehler)"), place, compared);
+            r.Remark(details, place, compared);
         }
     }
 }
@@ -173,9 +181,12 @@ void CheckSubjectGroups(const Context& c, Report& r) {
             const int participants = c51 + c61 + fromOwn - fromOthers;
             const bool wrong = group.mustEqual ? pupils != participants : pupils < participants;
             if (!wrong) continue;
+            const CellArea place = ColumnOf(51, PupilsColumn(j));
+            const CellArea compared = CellOf(11, 3 + kJ1 + j, rows::kAll);
             r.Finding(std::string(group.name) + " " + YearText(j) + " in  1.1+1.8 " +
-                      (group.mustEqual ? "<>" : "<") + " 5.1+6.1+8.1-8.2");
-            r.Finding(Details(pupils, 1, fromOwn, fromOthers, c51, c61));
+                          (group.mustEqual ? "<>" : "<") + " 5.1+6.1+8.1-8.2",
+                      place, compared);
+            r.Finding(Details(pupils, 1, fromOwn, fromOthers, c51, c61), place, compared);
         }
     }
 }
@@ -202,10 +213,12 @@ void CheckCourseSizes(const Context& c, Report& r) {
     const int advanced = CourseCount(c, 51);
     if (advanced != c.Num(71, 2, advancedRow))
         r.Finding(
-            c.Differs("Insgesamt 4std/LK in  5.1 <> 7.1", advanced, c.Num(71, 2, advancedRow)));
+            c.Differs("Insgesamt 4std/LK in  5.1 <> 7.1", advanced, c.Num(71, 2, advancedRow)),
+            CellOf(71, 2, advancedRow), RowOf(51, c.Grid(51).RowCount() - 1));
     const int basic = CourseCount(c, 61);
     if (basic != c.Num(71, 2, basicRow))
-        r.Finding(c.Differs("Insgesamt 2std/GK in  6.1 <> 7.1", basic, c.Num(71, 2, basicRow)));
+        r.Finding(c.Differs("Insgesamt 2std/GK in  6.1 <> 7.1", basic, c.Num(71, 2, basicRow)),
+                  CellOf(71, 2, basicRow), RowOf(61, c.Grid(61).RowCount() - 1));
 }
 
 void CheckGrades(const Context& c, Report& r) {
@@ -220,11 +233,12 @@ void CheckGrades(const Context& c, Report& r) {
     }
     // A school without final years has no examination to report.
     if (empty) {
-        if (HasFinalYearPupils(c)) r.Finding("  8.3 Abiturergebnisse ist leer!");
+        if (HasFinalYearPupils(c)) r.Finding("  8.3 Abiturergebnisse ist leer!", TableOf(83));
         return;
     }
     if (c.Empty(83, 1, kFailedRow))
-        r.Finding(Win("8.3 Abiturprüfung nicht bestanden: kein Eintrag (ggf. 0)"));
+        r.Finding(Win("8.3 Abiturprüfung nicht bestanden: kein Eintrag (ggf. 0)"),
+                  CellOf(83, 1, kFailedRow));
     // In 2012/13 the two tracks have a column each; before, column 2 is a sub-count.
     const bool twoTracks = c.year == 112;
     const int failed = c.Num(83, 1, kFailedRow) + (twoTracks ? c.Num(83, 2, kFailedRow) : 0);
@@ -233,17 +247,18 @@ void CheckGrades(const Context& c, Report& r) {
     if (failed > certificates / 6 + 4) {
         std::snprintf(line, sizeof line, "8.3 zu viele %d(%d) Abitur nicht bestanden!", failed,
                       certificates);
-        r.Finding(line);
+        r.Finding(line, CellOf(83, 1, kFailedRow));
     } else if (failed > certificates / 14 + 2) {
         std::snprintf(line, sizeof line, "  8.3 soooo viele %d(%d) Abitur nicht bestanden!", failed,
                       certificates);
-        r.Remark(line);
+        r.Remark(line, CellOf(83, 1, kFailedRow));
     }
     if (c.Text(83, 2, 0) != "davon 8j.") return;
     for (int row = 1; row < kTotalRow; ++row) {
         if (c.Num(83, 2, row) <= c.Num(83, 1, row)) continue;
         r.Finding("8.3 in Zeile \"" + c.Text(83, 0, row) + " | " +
-                  std::to_string(c.Num(83, 1, row)) + Win("\" ist \"davon 8j.\" zu groß"));
+                      std::to_string(c.Num(83, 1, row)) + Win("\" ist \"davon 8j.\" zu groß"),
+                  CellOf(83, 2, row));
     }
 }
 

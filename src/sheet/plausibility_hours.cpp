@@ -59,25 +59,31 @@ void CheckPupilsAndClasses(const Context& c, Report& r) {
         const int pupils = c.Pupils(rows::kAll, level);
         const int hours = c.Num(91, kHoursPupilsColumn, kFirstLevelRow + level);
         if (pupils != hours)
-            r.Finding(
-                c.Differs("Summe " + LevelText(level) + " in  1.1+1.8 <> 9.1", pupils, hours));
+            r.Finding(c.Differs("Summe " + LevelText(level) + " in  1.1+1.8 <> 9.1", pupils, hours),
+                      CellOf(91, kHoursPupilsColumn, kFirstLevelRow + level),
+                      CellOf(11, 3 + level, rows::kAll));
     }
     const int pupils = c.PupilTotal(rows::kAll);
     if (pupils != c.Num(91, kHoursPupilsColumn, kHoursSumRow)) {
         r.Finding(c.Differs("Summe gesamt in  1.1+1.8 <> 9.1", pupils,
-                            c.Num(91, kHoursPupilsColumn, kHoursSumRow)));
+                            c.Num(91, kHoursPupilsColumn, kHoursSumRow)),
+                  CellOf(91, kHoursPupilsColumn, kHoursSumRow),
+                  CellOf(11, kPupilSumColumn, rows::kAll));
     }
     for (int level = 0; level <= kLastClassLevel; ++level) {
         const int classes = RegularClassesOf12(c, level);
         const int hours = c.Num(91, kHoursClassesColumn, kFirstLevelRow + level);
         if (classes != hours) {
             r.Finding(c.Differs(Win("Klassenzahl für ") + LevelText(level) + " in  1.2 <> 9.1",
-                                classes, hours));
+                                classes, hours),
+                      CellOf(91, kHoursClassesColumn, kFirstLevelRow + level),
+                      ColumnOf(12, 1 + level));
         }
     }
     for (int level = 0; level <= kLastClassLevel; ++level) {
         if (!ClassLettersOf12HaveGap(c, level)) continue;
-        r.Finding(Win("Klassenzahl für KlSt. 5-11 inkorrekt in  1.2 <> 1.2"));
+        r.Finding(Win("Klassenzahl für KlSt. 5-11 inkorrekt in  1.2 <> 1.2"),
+                  ColumnOf(12, 1 + level));
         break;
     }
     // Before 2016/17 the extra column of 1.2 takes the classes of the final years in rows 2
@@ -88,7 +94,8 @@ void CheckPupilsAndClasses(const Context& c, Report& r) {
                           c.Num(91, kHoursClassesColumn, kFirstLevelRow + kJ2);
         if (finalClasses != hours) {
             r.Finding(c.Differs(Win("Klassenzahl für KlSt.12+13/J1+J2 in  1.2 <> 9.1"),
-                                finalClasses, hours));
+                                finalClasses, hours),
+                      ColumnOf(12, 8), CellOf(91, kHoursClassesColumn, kFirstLevelRow + kJ1));
         }
     }
     for (int level = 0; level <= kLastClassLevel; ++level) {
@@ -96,7 +103,8 @@ void CheckPupilsAndClasses(const Context& c, Report& r) {
         const int inClassTable = PupilsOf12(c, level);
         if (inPupilTables != inClassTable) {
             r.Finding(c.Differs("Summe " + LevelText(level) + " in  1.1+1.8 <> 1.2", inPupilTables,
-                                inClassTable));
+                                inClassTable),
+                      ColumnOf(12, 1 + level), CellOf(11, 3 + level, rows::kAll));
         }
     }
 }
@@ -107,12 +115,14 @@ void CheckSubjectGroups(const Context& c, Report& r) {
         const int target = GroupSum(c, group, 91, kTargetRow);
         if (c.options.hoursPlausibility && GivenHoursImplausible(given, target)) {
             r.Finding(c.Differs(std::string("  9.1 Iststunden sind unplausibel:  ") + group.name,
-                                given, target));
+                                given, target),
+                      RowOf(91, kHoursSumRow), RowOf(91, kTargetRow));
         }
         const int target92 = GroupSum(c, group, 92, kTargetRow92);
         if (c.options.targetPlausibility && TargetsDeviate(target, target92)) {
             r.Remark(c.Differs("  " + std::string(kTargetDeviation) + ":  " + group.name, target,
-                               target92));
+                               target92),
+                     RowOf(91, kTargetRow), RowOf(92, kTargetRow92));
         }
     }
 }
@@ -127,7 +137,8 @@ void CheckExchangeSubjects(const Context& c, Report& r) {
     }
     if (withoutSubject > 0) {
         r.Finding("keine Fachangabe in 8.1 / 8.2  obwohl   " + std::to_string(withoutSubject) +
-                  Win(" Schüler!"));
+                      Win(" Schüler!"),
+                  ColumnOf(81, 1), ColumnOf(82, 1));
     }
 }
 

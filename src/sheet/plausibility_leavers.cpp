@@ -107,7 +107,8 @@ void CheckMiddleCertificates(const Context& c, Report& r, const LeaverColumns& c
         const int pupils = ClassTenOfSex(c, row);
         if (leavers > pupils) {
             r.Finding(c.Exceeds(Win(std::string("3.2 Abgänge ") + SexText(row) + " 10 mit RS"),
-                                leavers, pupils));
+                                leavers, pupils),
+                      CellOf(32, cols.with10, row), ColumnOf(11, 3 + kLevel10));
         }
     }
 }
@@ -115,14 +116,16 @@ void CheckMiddleCertificates(const Context& c, Report& r, const LeaverColumns& c
 void CheckLeaversOfClasses9And10(const Context& c, Report& r, const LeaverColumns& cols) {
     const int leavers = SumOf(c, {cols.with9, cols.without9, cols.with10, cols.without10}, kAll);
     if (leavers == 0 && c.PupilsOfTable(18, rows::kAll, kLevel10) >= kCohortWithLeavers)
-        r.Finding(Win("   3.2 Abgänge ") + c.Text(32, 0, kAll) + "  9-10  wirklich 0 ?");
+        r.Finding(Win("   3.2 Abgänge ") + c.Text(32, 0, kAll) + "  9-10  wirklich 0 ?",
+                  RowOf(32, kAll));
 }
 
 void CheckPromotionSexes(const Context& c, Report& r) {
     const BeforeSums& before = c.before;
     if (before.promotionColumn < 0) return;
     r.Finding(c.Differs(Win("2.1 Nichtversetzte männlich/weiblich"),
-                        before.promotionMale + before.promotionFemale, before.promotionTotal));
+                        before.promotionMale + before.promotionFemale, before.promotionTotal),
+              ColumnOf(21, before.promotionColumn));
 }
 
 void CheckSubRowsOfFinalYear(const Context& c, Report& r, const LeaverColumns& cols,
@@ -131,11 +134,13 @@ void CheckSubRowsOfFinalYear(const Context& c, Report& r, const LeaverColumns& c
     j2.insert(j2.end(), cols.j2Without.begin(), cols.j2Without.end());
     const int all = SumOf(c, j2, kAll);
     if (SumOf(c, j2, foreignRow) > all)
-        r.Finding(c.Exceeds(Win("3.2 Abgänge darunter Ausländer KlSt.13"), SumOf(c, j2, foreignRow),
-                            all));
+        r.Finding(
+            c.Exceeds(Win("3.2 Abgänge darunter Ausländer KlSt.13"), SumOf(c, j2, foreignRow), all),
+            RowOf(32, foreignRow), RowOf(32, kAll));
     if (migrationRow > 0 && SumOf(c, j2, migrationRow) > all) {
         r.Finding(c.Exceeds(Win("3.2 Abgänge ") + c.Text(32, 0, migrationRow) + " Jgst.2",
-                            SumOf(c, j2, migrationRow), all));
+                            SumOf(c, j2, migrationRow), all),
+                  RowOf(32, migrationRow), RowOf(32, kAll));
     }
 }
 
@@ -150,7 +155,8 @@ void CheckExceptionsOfPromotion(const Context& c, Report& r) {
     if (rowSum(4) + probation <= rowSum(3)) return;
     r.Finding(
         "2.1 Nichtvers darunter n.P.1(3)+n.P.1(6) > insgesamt:    " + std::to_string(rowSum(4)) +
-        "+" + std::to_string(probation) + " > " + std::to_string(rowSum(3)) + " ");
+            "+" + std::to_string(probation) + " > " + std::to_string(rowSum(3)) + " ",
+        RowOf(21, 4), RowOf(21, 3));
 }
 
 void CheckSubRowsOfTotals(const Context& c, Report& r, const std::vector<int>& leaving,
@@ -160,7 +166,8 @@ void CheckSubRowsOfTotals(const Context& c, Report& r, const std::vector<int>& l
         const int b = SumOf(c, leaving, parent);
         if (a <= b) return;
         r.Finding(Win("3.2 Abgänge ") + c.Text(32, 0, sub) + " > " + c.Text(32, 0, parent) +
-                  ":    " + std::to_string(a) + " > " + std::to_string(b) + " ");
+                      ":    " + std::to_string(a) + " > " + std::to_string(b) + " ",
+                  RowOf(32, sub), RowOf(32, parent));
     };
     if (migrationRow > 0) {
         test(migrationRow, kAll);
@@ -174,8 +181,10 @@ void CheckLeaversOfClass8(const Context& c, Report& r, const LeaverColumns& cols
     const int leavers = c.Num(32, cols.class8, kAll);
     if (leavers <= kUsualLeaversOfClass8) return;
     r.Finding("   3.2 Spalte \"" + c.Text(32, cols.class8, 0) + "\" wirklich " +
-              std::to_string(leavers) + Win(" Abgänger, die in den Beruf gehen?"));
-    r.Finding(Win("      Bitte prüfen Sie, ob wirklich alle das allg.bild.Schulwesen verlassen"));
+                  std::to_string(leavers) + Win(" Abgänger, die in den Beruf gehen?"),
+              CellOf(32, cols.class8, kAll));
+    r.Finding(Win("      Bitte prüfen Sie, ob wirklich alle das allg.bild.Schulwesen verlassen"),
+              CellOf(32, cols.class8, kAll));
 }
 
 void CheckUniversityEntrance(const Context& c, Report& r, const LeaverColumns& cols) {
@@ -187,7 +196,8 @@ void CheckUniversityEntrance(const Context& c, Report& r, const LeaverColumns& c
             }
             if (!allEmpty) continue;
             r.Finding(Win(std::string("keine Abgänger ") + SexText(row) +
-                          " mit Hochschulreife in 3.2 eingetragen! (ggf. jeweils 0)"));
+                          " mit Hochschulreife in 3.2 eingetragen! (ggf. jeweils 0)"),
+                      CellOf(32, cols.j2With.empty() ? -1 : cols.j2With.front(), row));
         }
     }
     if (cols.j2With.size() == 2) {
@@ -198,12 +208,14 @@ void CheckUniversityEntrance(const Context& c, Report& r, const LeaverColumns& c
             if (leavers == certificates) continue;
             r.Finding(
                 c.Differs(std::string("Summe Hochschulreife ") + tracks[i] + " in  3.2 <> 8.3",
-                          leavers, certificates));
+                          leavers, certificates),
+                CellOf(83, 1 + i, 32), CellOf(32, cols.j2With[i], kAll));
         }
     } else {
         const int leavers = SumOf(c, cols.j2With, kAll);
         if (leavers != c.Num(83, 1, 32))
-            r.Finding(c.Differs("Summe Hochschulreife in  3.2 <> 8.3", leavers, c.Num(83, 1, 32)));
+            r.Finding(c.Differs("Summe Hochschulreife in  3.2 <> 8.3", leavers, c.Num(83, 1, 32)),
+                      CellOf(83, 1, 32), RowOf(32, kAll));
     }
 }
 
@@ -212,7 +224,9 @@ void CheckVocationalSubCounts(const Context& c, Report& r, const LeaverColumns& 
     auto test = [&](const char* message, int totalCol, int subCol) {
         const int total = c.Num(32, totalCol, kAll);
         const int sub = c.Num(32, subCol, kAll);
-        if (total < sub) r.Finding(c.FallsShort(Win(message), total, sub));
+        if (total < sub)
+            r.Finding(c.FallsShort(Win(message), total, sub), CellOf(32, totalCol, kAll),
+                      CellOf(32, subCol, kAll));
     };
     test("Summe Abgänge J1  in  3.2 < 3.2  (mit FH(schul.Teil))", cols.j1, cols.j1Vocational);
     test("Summe Abgänge J2  in  3.2 < 3.2  (mit FH(schul.Teil))", cols.j2Without.front(),
@@ -235,7 +249,8 @@ void CheckLeaversAgainstNonPromoted(const Context& c, Report& r, const LeaverCol
             const int leavers = c.Num(32, level.leaverCol, row);
             if (notPromoted >= leavers) continue;
             r.Finding(c.FallsShort(Win(std::string("Abgänge ") + SexText(row) + " " + level.text),
-                                   notPromoted, leavers));
+                                   notPromoted, leavers),
+                      CellOf(21, level.promotionCol, row), CellOf(32, level.leaverCol, row));
         }
     }
 }

@@ -39,26 +39,31 @@ void CheckDisallowedNationalities(const Context& c, Report& r) {
             kDisallowedNationalities.end()) {
             continue;
         }
-        r.Finding(Win("in 2.3 ist nicht mehr erlaubt: ") + code + " " + c.Text(23, 1, row));
+        r.Finding(Win("in 2.3 ist nicht mehr erlaubt: ") + code + " " + c.Text(23, 1, row),
+                  CellOf(23, 0, row));
     }
 }
 
 void CheckBirthYears(const Context& c, Report& r) {
-    if (Table24WasMoved(c.sheet)) r.Finding("2.4 wurde korrigiert/verschoben, bitte kontrollieren");
+    if (Table24WasMoved(c.sheet))
+        r.Finding("2.4 wurde korrigiert/verschoben, bitte kontrollieren", TableOf(24));
     const int pupils = c.PupilTotal(rows::kAll);
     const int girls = c.PupilTotal(rows::kGirls);
     const int total = c.Num(24, 14, 3);
     if (total == 0) {
         if (pupils > 0) {
             r.Finding(c.Differs("2.4 ist nicht bearbeitet,  d.h. Summe gesamt  in  1.1+1.8 <> 2.4",
-                                pupils, total));
+                                pupils, total),
+                      CellOf(24, 14, 3), CellOf(11, kPupilSumColumn, rows::kAll));
         }
     } else {
         if (pupils - girls != c.Num(24, 14, 1))
             r.Finding(
-                c.Differs("Summe Jungen  in  1.1+1.8 <> 2.4", pupils - girls, c.Num(24, 14, 1)));
+                c.Differs("Summe Jungen  in  1.1+1.8 <> 2.4", pupils - girls, c.Num(24, 14, 1)),
+                CellOf(24, 14, 1), CellOf(11, kPupilSumColumn, rows::kAll));
         if (girls != c.Num(24, 14, 2))
-            r.Finding(c.Differs(Win("Summe Mädchen in  1.1+1.8 <> 2.4"), girls, c.Num(24, 14, 2)));
+            r.Finding(c.Differs(Win("Summe Mädchen in  1.1+1.8 <> 2.4"), girls, c.Num(24, 14, 2)),
+                      CellOf(24, 14, 2), CellOf(11, kPupilSumColumn, rows::kGirls));
     }
     // Column 5 is headed with the birth year Y + 1887 of the school year Y.
     const std::string heading = c.Text(24, 5, 0);
@@ -66,24 +71,27 @@ void CheckBirthYears(const Context& c, Report& r) {
     const int expected = c.year + 1887;
     if (birthYear > 0 && birthYear < expected) {
         r.Finding(Win("2.4 ist veraltet,  d.h. :") + heading + "  <>" + std::to_string(expected) +
-                  Win(" (Abhilfe: Diverses/eine Tabelle löschen/2.4)"));
+                      Win(" (Abhilfe: Diverses/eine Tabelle löschen/2.4)"),
+                  CellOf(24, 5, 0));
     }
 }
 
 void CheckNonPromoted(const Context& c, Report& r) {
-    const int notPromoted = c.Num(21, c.Grid(21).ColCount() - 1, 3);
+    const CellArea total = CellOf(21, c.Grid(21).ColCount() - 1, 3);
+    const int notPromoted = c.Num(21, total.col, total.row);
     const int pupils = c.PupilTotal(rows::kAll);
     if (notPromoted > pupils / 10)
-        r.Finding("wirklich mehr als 10% Nichtversetzte???" + Share(notPromoted, pupils));
+        r.Finding("wirklich mehr als 10% Nichtversetzte???" + Share(notPromoted, pupils), total);
     if (notPromoted > 20 && notPromoted > pupils / 5)
-        r.Finding("zu viele Nichtversetzte!" + Share(notPromoted, pupils));
+        r.Finding("zu viele Nichtversetzte!" + Share(notPromoted, pupils), total);
 }
 
 void CheckYugoslavia(const Context& c, Report& r) {
     for (int row = 1; row <= LastNationalityRow(c); ++row) {
         if (c.Text(23, 0, row) != kYugoslavia) continue;
         r.Finding("2.3: statt 138 Jugoslawien  bitte  140 Montenegro  oder  150 Kosovo  oder  170 "
-                  "Serbien verwenden!");
+                  "Serbien verwenden!",
+                  CellOf(23, 0, row));
         return;
     }
 }

@@ -22,7 +22,8 @@ int FirstLevelExceeding(const Context& c, int part, int whole) {
 void CheckSubRow(const Context& c, Report& r, const char* utf8Message, int part, int whole) {
     const int level = FirstLevelExceeding(c, part, whole);
     if (level >= 0)
-        r.Finding(c.Exceeds(Win(utf8Message), c.Pupils(part, level), c.Pupils(whole, level)));
+        r.Finding(c.Exceeds(Win(utf8Message), c.Pupils(part, level), c.Pupils(whole, level)),
+                  CellOf(11, 3 + level, part), CellOf(18, 3 + level, part));
 }
 
 // Profiles are chosen from class 8 on; the 8-year track has no class 11.
@@ -57,7 +58,8 @@ void CheckProfileSums(const Context& c, Report& r, int table) {
         if (profiles > pupils) {
             r.Finding(c.Differs("Summe Profile " + LevelText(level) + " in " + tableText + " <> " +
                                     Win("Schüler insges"),
-                                profiles, pupils));
+                                profiles, pupils),
+                      ColumnOf(table, 3 + level));
         }
     }
 }
@@ -73,8 +75,8 @@ void CheckThirdLanguage(const Context& c, Report& r, int table) {
     }
     if (third != profile) {
         const std::string tableText = table == 18 ? "1.8" : "1.1";
-        r.Finding(
-            c.Differs("in " + tableText + ": Summe 3.FS <> mit Sprachprofil", third, profile));
+        r.Finding(c.Differs("in " + tableText + ": Summe 3.FS <> mit Sprachprofil", third, profile),
+                  RowOf(table, rows::kLanguageProfile));
     }
 }
 
@@ -87,7 +89,8 @@ void CheckPupilTotals(const Context& c, Report& r) {
         const int pupils = c.Pupils(rows::kAll, level);
         const int origin = c.Num(22, 1 + level, sumRow22);
         if (pupils != origin) {
-            r.Finding(c.Differs("Summe " + levelText + " in   1.1+1.8 <> 2.2", pupils, origin));
+            r.Finding(c.Differs("Summe " + levelText + " in   1.1+1.8 <> 2.2", pupils, origin),
+                      CellOf(22, 1 + level, sumRow22), CellOf(11, 3 + level, rows::kAll));
         }
         for (int table : {11, 18}) {
             const int girls = c.PupilsOfTable(table, rows::kGirls, level);
@@ -96,7 +99,7 @@ void CheckPupilTotals(const Context& c, Report& r) {
             const std::string message = table == 11
                                             ? Win("9j:Mädchen > Summe ") + levelText + " in   1.1 "
                                             : Win("8j:Mädchen > Summe ") + levelText + " in   1.8 ";
-            r.Finding(c.Exceeds(message, girls, all));
+            r.Finding(c.Exceeds(message, girls, all), CellOf(table, 3 + level, rows::kGirls));
         }
     }
 }
@@ -107,7 +110,8 @@ void CheckForeignPupils(const Context& c, Report& r) {
     if (foreign == nationalities) return;
     r.Finding(c.Differs(Win("Summe Ausländer in   1.1+1.8 <> 2.3\r (Ausländer in 1.1+1.8  sind in  "
                             "Listen/Lehrauftragsverteilung/Erg  zu ändern)"),
-                        foreign, nationalities));
+                        foreign, nationalities),
+              CellOf(23, 2, LastRow(c, 23)), RowOf(11, rows::kForeign));
 }
 
 // Migration background is asked from 2014/15, female foreigners (row 39) from 2016/17.
@@ -123,7 +127,9 @@ void CheckMigration(const Context& c, Report& r) {
         const int foreignGirls = c.Pupils(rows::kForeignGirls, level);
         const std::string where = " in 1.1+1.8  " + LevelText(level);
         auto test = [&](bool applies, const char* message, int a, int b) {
-            if (applies && a > b) r.Finding(c.Exceeds(Win(message) + where, a, b));
+            if (applies && a > b)
+                r.Finding(c.Exceeds(Win(message) + where, a, b), ColumnOf(11, 3 + level),
+                          ColumnOf(18, 3 + level));
         };
         test(true, "mit_Migr > Schüler insges", migr, all);
         test(true, "mit_Migr_weibl > Mädchen", migrGirls, girls);
@@ -148,7 +154,8 @@ void CheckPreparatoryClasses(const Context& c, Report& r) {
     const int inClassTable = PreparatoryPupilsOf12(c);
     if (inPupilTables != inClassTable) {
         r.Finding(c.Differs(Win("1.1+1.8 Schüler in VKL <> 1.2 Schüler in gebildeten VKL"),
-                            inPupilTables, inClassTable));
+                            inPupilTables, inClassTable),
+                  TableOf(12), RowOf(11, rows::kPreparatory));
     }
     auto sumColumn = [&](int row) {
         return c.Num(11, kPupilSumColumn, row) + c.Num(18, kPupilSumColumn, row);
@@ -156,7 +163,8 @@ void CheckPreparatoryClasses(const Context& c, Report& r) {
     if (sumColumn(rows::kForeignGirls) == 0 && sumColumn(rows::kForeign) > 2 &&
         sumColumn(rows::kGirls) > 10) {
         r.Finding(Win("         keine weibl.Ausländer eingetragen? (in  "
-                      "Listen/Lehrauftragsverteilung/Erg  zu ändern)"));
+                      "Listen/Lehrauftragsverteilung/Erg  zu ändern)"),
+                  CellOf(11, kPupilSumColumn, rows::kForeignGirls));
     }
 }
 

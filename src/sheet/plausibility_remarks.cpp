@@ -38,13 +38,14 @@ bool CityIsOwnDistrict(const Context& c) {
 } // namespace
 
 void AddRemarks(const Context& c, Report& r) {
-    if (OnlyNineYearUpperLevel(c)) r.Remark("  1.1 wirklich OS_9j?");
-    if (NoWorkingGroups(c)) r.Remark("  3.1 keine AGs?");
+    if (OnlyNineYearUpperLevel(c)) r.Remark("  1.1 wirklich OS_9j?", TableOf(11));
+    if (NoWorkingGroups(c)) r.Remark("  3.1 keine AGs?", ColumnOf(31, 2));
     if (c.options.targetPlausibility && TargetTotalsDeviate(c))
-        r.Remark(Win("Abweichungen Soll9.1-Soll9.2 sind zu groß!"));
+        r.Remark(Win("Abweichungen Soll9.1-Soll9.2 sind zu groß!"), TableOf(91), TableOf(92));
     if (CityIsOwnDistrict(c) && c.before.otherTownsOfDistrict > 0) {
         r.Remark("  in 4.2 \"in anderen Gemeinden des Landkreises\"  " +
-                 std::to_string(c.before.otherTownsOfDistrict) + "  statt 0!");
+                     std::to_string(c.before.otherTownsOfDistrict) + "  statt 0!",
+                 CellOf(42, 1, 2));
     }
 }
 

@@ -32,7 +32,8 @@ void CheckGirlsOfCategory(const Context& c, Report& r, int row, int category) {
         const int girls = c.Num(43, col, row);
         const int all = c.Num(43, col, category);
         if (girls <= all) continue;
-        r.Finding(c.Exceeds("4.3:   darunter weiblich > " + c.Text(43, 0, category), girls, all));
+        r.Finding(c.Exceeds("4.3:   darunter weiblich > " + c.Text(43, 0, category), girls, all),
+                  CellOf(43, col, row), CellOf(43, col, category));
         return;
     }
 }
@@ -86,8 +87,9 @@ void CheckWorkingGroupRows(const Context& c, Report& r, int table, const std::st
     }
     if (!anyEntry) {
         r.Finding(prefix +
-                  "kein Eintrag gefunden!  Bearbeiten oder zumindest dort eine 0 eintragen "
-                  "falls Fehlanzeige!");
+                      "kein Eintrag gefunden!  Bearbeiten oder zumindest dort eine 0 eintragen "
+                      "falls Fehlanzeige!",
+                  TableOf(table));
         return;
     }
     for (int row = 1; row <= last; ++row) {
@@ -100,21 +102,25 @@ void CheckWorkingGroupRows(const Context& c, Report& r, int table, const std::st
         std::string where = "Zeile " + std::to_string(row);
         if (!id.empty()) where += " " + id;
         if (!name.empty()) where += " " + name;
-        if (groups <= 0) r.Finding(prefix + "Gruppenzahl fehlt: " + where);
-        if (pupils <= 0) r.Finding(prefix + Win("Schülerzahl fehlt: ") + where);
-        if (hours <= 0) r.Finding(prefix + "Stundenzahl fehlt: " + where);
+        if (groups <= 0) r.Finding(prefix + "Gruppenzahl fehlt: " + where, CellOf(table, 2, row));
+        if (pupils <= 0)
+            r.Finding(prefix + Win("Schülerzahl fehlt: ") + where, CellOf(table, 3, row));
+        if (hours <= 0) r.Finding(prefix + "Stundenzahl fehlt: " + where, CellOf(table, 4, row));
         if (pupils > 0 && groups > pupils)
-            r.Finding(prefix + Win("Zeile hat mehr Gruppen als Schüler: ") + where);
+            r.Finding(prefix + Win("Zeile hat mehr Gruppen als Schüler: ") + where,
+                      RowOf(table, row));
         if (name.empty()) {
             r.Finding(id.empty() ? prefix + "Zeile ohne AG-Bezeichnung: " + where
-                                 : prefix + "bezeichung fehlt zu  " + std::to_string(row));
+                                 : prefix + "bezeichung fehlt zu  " + std::to_string(row),
+                      CellOf(table, 1, row));
         }
         // Numbers 2xx of the definition list need the four-digit key of the group in its text.
         if (ParseInt(id) / 100 == 2 && !HasFourDigitNumber(name)) {
-            r.Finding(
-                prefix +
-                " bei StaLA-Zuordnung 2:  im Feld \"Bemerkung\" fehlt passende 4stellige Zahl: " +
-                where);
+            r.Finding(prefix +
+                          " bei StaLA-Zuordnung 2:  im Feld \"Bemerkung\" fehlt passende 4stellige "
+                          "Zahl: " +
+                          where,
+                      CellOf(table, 1, row));
         }
     }
 }
@@ -124,7 +130,8 @@ void CheckWorkingGroupRows(const Context& c, Report& r, int table, const std::st
 void CheckResidence(const Context& c, Report& r) {
     const int pupils = c.PupilTotal(rows::kAll);
     if (pupils == 0) {
-        r.Finding(Win("         Schülersumme in 1.1+1.8  =0, keine Daten vorhanden?"));
+        r.Finding(Win("         Schülersumme in 1.1+1.8  =0, keine Daten vorhanden?"),
+                  CellOf(11, kPupilSumColumn, rows::kAll));
         return;
     }
     int residents = 0;
@@ -133,7 +140,9 @@ void CheckResidence(const Context& c, Report& r) {
         residents += inResidence;
         if (inResidence != c.Pupils(rows::kAll, level)) {
             r.Finding(c.Differs(Win("Schülersumme ") + LevelText(level) + " in  4.1 <> 1.1+1.8",
-                                inResidence, c.Pupils(rows::kAll, level)));
+                                inResidence, c.Pupils(rows::kAll, level)),
+                      CellOf(41, 2 + level, c.Grid(41).RowCount() - 2),
+                      CellOf(11, 3 + level, rows::kAll));
         }
     }
     // The final years have no classes in 1.2; the preparatory classes count from 2016/17.
@@ -141,15 +150,18 @@ void CheckResidence(const Context& c, Report& r) {
         const int classes = RegularClassesOf12(c, level) + PreparatoryClassesOf12(c, level);
         if (ResidenceClasses(c, level) != classes) {
             r.Finding(c.Differs("Klassenzahl   " + LevelText(level) + " in  4.1 <> 1.1+1.8",
-                                ResidenceClasses(c, level), classes));
+                                ResidenceClasses(c, level), classes),
+                      CellOf(41, 2 + level, c.Grid(41).RowCount() - 1), ColumnOf(12, 1 + level));
         }
     }
     // Table 4.2 is collected from 2013/14.
     if (c.year >= 113 && residents != c.Num(42, 9, 2)) {
-        r.Finding(c.Differs(Win("Schülersumme gesamt in  4.1 <> 4.2"), residents, c.Num(42, 9, 2)));
+        r.Finding(c.Differs(Win("Schülersumme gesamt in  4.1 <> 4.2"), residents, c.Num(42, 9, 2)),
+                  RowOf(41, c.Grid(41).RowCount() - 2), CellOf(42, 9, 2));
     }
     if (residents != pupils)
-        r.Finding(c.Differs(Win("Schülersumme  in  4.1 <> 1.1+1.8"), residents, pupils));
+        r.Finding(c.Differs(Win("Schülersumme  in  4.1 <> 1.1+1.8"), residents, pupils),
+                  RowOf(41, c.Grid(41).RowCount() - 2), CellOf(11, kPupilSumColumn, rows::kAll));
 }
 
 void CheckInclusion(const Context& c, Report& r) {
@@ -169,7 +181,8 @@ void CheckInclusion(const Context& c, Report& r) {
         const int all = c.Num(43, kInclusionTotalColumn, row);
         if (firstTime > all)
             r.Finding(c.Exceeds("4.3:" + c.Text(43, 0, row) + "   erstmals Anspruch > zusammen",
-                                firstTime, all));
+                                firstTime, all),
+                      CellOf(43, kFirstTimeColumn, row), CellOf(43, kInclusionTotalColumn, row));
     }
 }
 
@@ -183,22 +196,23 @@ void CheckIslamicEducation(const Context& c, Report& r) {
     if (!anyEntry) return;
     const IslamicEducation iru = ReadIslamicEducation(c);
     if (iru.cancelledYes == iru.cancelledNo)
-        r.Finding(Win("4.4  \"Angebot fällt aus ...\" korrigieren!"));
+        r.Finding(Win("4.4  \"Angebot fällt aus ...\" korrigieren!"), CellOf(44, 10, 2));
     if (iru.suppliedYes == iru.suppliedNo)
-        r.Finding(Win("4.4  \"Alle SuS können versorgt werden\" korrigieren!"));
-    if (iru.pupils > 0 && iru.hours <= 0) r.Finding("4.4  keine LWS angegeben!");
-    if (iru.pupils > 0 && iru.groups <= 0) r.Finding("4.4  \"Anzahl Gruppen\" fehlt!");
+        r.Finding(Win("4.4  \"Alle SuS können versorgt werden\" korrigieren!"), CellOf(44, 12, 2));
+    if (iru.pupils > 0 && iru.hours <= 0) r.Finding("4.4  keine LWS angegeben!", CellOf(44, 14, 2));
+    if (iru.pupils > 0 && iru.groups <= 0)
+        r.Finding("4.4  \"Anzahl Gruppen\" fehlt!", CellOf(44, 15, 2));
     if (iru.pupils > 0 && iru.levelCellEmpty)
-        r.Finding("4.4  bei \"davon aus Kl...\"    0  eingeben");
+        r.Finding("4.4  bei \"davon aus Kl...\"    0  eingeben", RowOf(44, 2));
     const bool cancelled = iru.cancelledYes && !iru.cancelledNo;
     if (cancelled && (iru.pupils > 0 || iru.hours > 0))
-        r.Finding(Win("4.4  bei \"Angebot fällt aus\"  widersprüchlich"));
+        r.Finding(Win("4.4  bei \"Angebot fällt aus\"  widersprüchlich"), CellOf(44, 10, 2));
     // Pupils left unsupplied by a course that takes place without anybody in it.
     const bool takesPlace = iru.cancelledNo && !iru.cancelledYes;
     if (takesPlace && iru.suppliedNo && !iru.suppliedYes && iru.pupils <= 0)
-        r.Finding(Win("4.4  bei \"alle SuS versorgt\"  widersprüchlich"));
+        r.Finding(Win("4.4  bei \"alle SuS versorgt\"  widersprüchlich"), CellOf(44, 13, 2));
     if (iru.pupils <= 0 && (iru.hours > 0 || iru.groups > 0))
-        r.Finding("4.4  LWS / Gruppen angegeben obwohl keine SuS!");
+        r.Finding("4.4  LWS / Gruppen angegeben obwohl keine SuS!", RowOf(44, 2));
 }
 
 void CheckSports(const Context& c, Report& r) {
@@ -208,7 +222,8 @@ void CheckSports(const Context& c, Report& r) {
         if (participants >= certificates) continue;
         r.Finding(
             c.FallsShort(c.Text(33, 0, row) + ": Teilnehmer < Siegerurkunden+Ehrenurkunden in 3.3",
-                         participants, certificates));
+                         participants, certificates),
+            RowOf(33, row));
     }
 }
 

@@ -98,42 +98,51 @@ void RunChecks(const Context& c, Report& r) {
 }
 
 // Repeaters beyond a tenth of a level (with two to spare) are worth a second look.
-std::vector<std::string> RepeaterNotes(const Context& c) {
-    std::vector<std::string> notes;
+void AddRepeaterNotes(const Context& c, Report& r) {
     const int sumRow = c.Grid(22).RowCount() - 1;
     for (int level = 0; level < plausi::kLevels; ++level) {
         const int col = 1 + level;
         if (c.Num(22, col, 2) - 2 <= c.Num(22, col, sumRow) / 10) continue;
-        notes.push_back("              2.2 gibt es wirklich mehr als 10% Wiederholer in " +
-                        plausi::LevelText(level));
+        r.Remark("              2.2 gibt es wirklich mehr als 10% Wiederholer in " +
+                     plausi::LevelText(level),
+                 CellOf(22, col, 2));
     }
-    return notes;
 }
 
-std::vector<std::string> Summary(const Context& c, const Report& r) {
-    std::vector<std::string> lines;
-    if (r.findings.empty()) {
-        lines.push_back(kDataOk);
-    } else {
-        lines.push_back(kFindingsHeading);
-        lines.insert(lines.end(), r.findings.begin(), r.findings.end());
-        lines.push_back("");
-        lines.push_back("Korrigieren Sie die obengenannten Unstimmigkeiten! (Tabellen 1.x, 5.1 u. "
-                        "6.1 und Ist-Stunden9.1 in \"Lehrauftragsverteilung\"!)");
-    }
-    lines.insert(lines.end(), r.remarks.begin(), r.remarks.end());
-    const std::vector<std::string> repeaters = RepeaterNotes(c);
-    lines.insert(lines.end(), repeaters.begin(), repeaters.end());
+void Summarize(const Context& c, Report& r, Sheet& sheet) {
+    AddRepeaterNotes(c, r);
     const bool targetsDeviate =
         std::any_of(r.remarks.begin(), r.remarks.end(), [](const std::string& remark) {
             return remark.find(plausi::kTargetDeviation) != std::string::npos;
         });
     if (targetsDeviate) {
-        lines.push_back(Win("         ! erhebl.Abweich. Soll9.1-Soll9.2: Sollzahlen überprüfen, am "
-                            "besten mit  \"Diverses/9.1 Sollstunden und Anzahl-Lehrbef.  aus ZEP "
-                            "übernehmen\""));
+        r.Remark(Win("         ! erhebl.Abweich. Soll9.1-Soll9.2: Sollzahlen überprüfen, am "
+                     "besten mit  \"Diverses/9.1 Sollstunden und Anzahl-Lehrbef.  aus ZEP "
+                     "übernehmen\""),
+                 TableOf(91), TableOf(92));
     }
-    return lines;
+    std::vector<std::string>& lines = sheet.findings;
+    std::vector<Finding>& details = sheet.findingDetails;
+    lines.clear();
+    details.clear();
+    if (r.findings.empty()) {
+        lines.push_back(kDataOk);
+    } else {
+        lines.push_back(kFindingsHeading);
+        for (Finding finding : r.errorPlaces) {
+            finding.line += static_cast<int>(lines.size());
+            details.push_back(finding);
+        }
+        lines.insert(lines.end(), r.findings.begin(), r.findings.end());
+        lines.push_back("");
+        lines.push_back("Korrigieren Sie die obengenannten Unstimmigkeiten! (Tabellen 1.x, 5.1 u. "
+                        "6.1 und Ist-Stunden9.1 in \"Lehrauftragsverteilung\"!)");
+    }
+    for (Finding finding : r.remarkPlaces) {
+        finding.line += static_cast<int>(lines.size());
+        details.push_back(finding);
+    }
+    lines.insert(lines.end(), r.remarks.begin(), r.remarks.end());
 }
 
 } // namespace
@@ -179,15 +188,17 @@ void PlausibilityTest(Engine& engine) {
         // A school whose file exists but cannot be read is faulty, not missing.
         sheet.findings = {kFindingsHeading, "    Datei kann nicht gelesen werden: " +
                                                 sheet.currentFile + " (" + sheet.loadProblem + ")"};
+        sheet.findingDetails = {Finding{FindingSeverity::Error, {}, {}, 1}};
     } else if (!HasAnyData(sheet)) {
         sheet.findings = {kNoData};
+        sheet.findingDetails.clear();
     } else {
         const plausi::Options options{engine.window.check91Plaus, engine.window.check91PlausSoll,
                                       engine.window.showDifferences};
         const Context context(sheet, options, before);
         Report report;
         RunChecks(context, report);
-        sheet.findings = Summary(context, report);
+        Summarize(context, report, sheet);
     }
     RestoreNationalityHeadings(sheet);
 }

@@ -13,6 +13,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -24,6 +25,8 @@ namespace tev {
 namespace {
 
 constexpr int kCrossInset = 4;
+// The cells of a finding opened from the "Test" page.
+constexpr const char* kFindingHighlight = "#ffb347";
 constexpr int kFrameInset = 2;
 
 QColor Colour(const SheetColour& colour) {
@@ -97,6 +100,7 @@ bool SheetGridModel::IsEditable(const StringGrid& grid, int col, int row) const 
 QVariant SheetGridModel::Background(const StringGrid& grid, int col, int row) const {
     const SheetWindowState& w = engine_.sheet.window;
     if (IsFixed(grid, col, row)) return QApplication::palette().color(QPalette::Button);
+    if (w.highlight.Covers(grid.Name(), col, row)) return QColor(kFindingHighlight);
     if (grid.Name() == "SG91") {
         if (!IsHoursEntryCell(grid, col, row)) return Colour(w.lockedColour);
         // A target in row 1 over a filled row 2 is out of place.
@@ -220,7 +224,7 @@ SheetGridView::SheetGridView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->hide();
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerPixel);
-    setSelectionMode(SingleSelection);
+    setSelectionMode(ContiguousSelection);
     setEditTriggers(AnyKeyPressed | EditKeyPressed | DoubleClicked | SelectedClicked);
     setItemDelegate(new SheetCellDelegate(this));
     setTabKeyNavigation(true);
@@ -312,6 +316,32 @@ void SheetGridView::ShowCell(int col, int row) {
     silent_ = true;
     setCurrentIndex(cell);
     silent_ = false;
+}
+
+void SheetGridView::SelectCells(const CellRange& range) {
+    if (model_ == nullptr) return;
+    const QModelIndex first = model_->index(range.top, range.left);
+    const QModelIndex last = model_->index(range.bottom, range.right);
+    if (!first.isValid() || !last.isValid()) return;
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+}
+
+CellRange SheetGridView::SelectedCells() const {
+    const QModelIndexList cells =
+        selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    if (cells.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        return {current.column(), current.row(), current.column(), current.row()};
+    }
+    CellRange range{cells.front().column(), cells.front().row(), cells.front().column(),
+                    cells.front().row()};
+    for (const QModelIndex& cell : cells) {
+        range.left = std::min(range.left, cell.column());
+        range.top = std::min(range.top, cell.row());
+        range.right = std::max(range.right, cell.column());
+        range.bottom = std::max(range.bottom, cell.row());
+    }
+    return range;
 }
 
 void SheetGridView::resizeEvent(QResizeEvent* event) {

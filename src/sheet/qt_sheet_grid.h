@@ -3,6 +3,8 @@
 // colours of editable and locked cells, the black cross on empty locked cells), the cell
 // drawing and editing, and a view whose heading rows and columns stay in place when the
 // table scrolls.
+#include "sheet/sheet_clipboard.h"
+
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -72,6 +74,10 @@ public:
     void ApplyLayout(const Engine& engine);
     // Makes the cell current without telling anybody.
     void ShowCell(int col, int row);
+    // Selects a range of cells / the bounding range of the selection (the current cell when
+    // nothing is selected).
+    void SelectCells(const CellRange& range);
+    CellRange SelectedCells() const;
 
     // Asked when a row is dragged out of the view; true lets the drag start.
     std::function<bool(int col, int row)> canDragRow;

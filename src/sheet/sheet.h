@@ -4,6 +4,8 @@
 // besides the grids.
 #include "data/school_header.h"
 #include "data/school_record.h"
+#include "sheet/finding.h"
+#include "sheet/sheet_edit_history.h"
 #include "sheet/sheet_grids.h"
 #include "sheet/sheet_window_state.h"
 #include "sheet/table_headings.h"
@@ -27,6 +29,8 @@ struct Sheet {
     LoadState loadState = LoadState::NotLoaded;
     // Changed by the user since the last load or save: loading another school asks first.
     bool edited = false;
+    // The cell edits since the last load or save, for undo and redo.
+    SheetEditHistory history;
     // Why the file could not be read (LoadState::Unreadable).
     std::string loadProblem;
     // Characters 78 to 83 of the loaded school's list line.
@@ -37,6 +41,8 @@ struct Sheet {
     bool form1997 = false;
     // The findings of the last plausibility test.
     std::vector<std::string> findings;
+    // Severity and cells of the lines of `findings` that are findings.
+    std::vector<Finding> findingDetails;
     // Rows that come from lists outside the school's data (working groups, nationalities).
     TableRowLists rowLists;
     // The school year the grids are shaped for.

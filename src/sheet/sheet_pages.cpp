@@ -85,6 +85,7 @@ void ShowSheetTab(Engine& engine, int tabIndex) {
     const auto tabs = SheetTabs(engine.sheet.schoolYearCode);
     if (tabIndex < 0 || tabIndex >= static_cast<int>(tabs.size())) return;
     engine.sheet.window.tabIndex = tabIndex;
+    engine.sheet.window.highlight = {};
     ShowPage(engine, true);
 }
 
@@ -133,10 +134,15 @@ void EditSheetCell(Engine& engine, const std::string& gridName, int col, int row
     Sheet& sheet = engine.sheet;
     StringGrid* grid = sheet.grids.Find(gridName);
     if (grid == nullptr) return;
-    if (grid->Cells(col, row) != text) sheet.edited = true;
-    OnCellEdited(sheet, *grid, col, row, text);
-    ShareLanguageLetters(sheet, gridName, col, row);
+    sheet.history.RecordTyping({gridName, col, row, grid->Cells(col, row), text});
+    SetSheetCell(sheet, *grid, col, row, text);
     RefreshSheetCellTexts(engine);
+}
+
+void SetSheetCell(Sheet& sheet, StringGrid& grid, int col, int row, const std::string& text) {
+    if (grid.Cells(col, row) != text) sheet.edited = true;
+    OnCellEdited(sheet, grid, col, row, text);
+    ShareLanguageLetters(sheet, grid.Name(), col, row);
 }
 
 } // namespace tev

@@ -27,6 +27,10 @@ bool SelectSheetCell(Engine& engine, int col, int row);
 void EditSheetCell(Engine& engine, const std::string& gridName, int col, int row,
                    const std::string& text);
 
+// A cell changed as by typing (the sums follow, the sheet counts as edited), not recorded for
+// undo.
+void SetSheetCell(Sheet& sheet, StringGrid& grid, int col, int row, const std::string& text);
+
 // The hint, position panel and notes of the shown grid's current cell, as they are now.
 void RefreshSheetCellTexts(Engine& engine);
 

@@ -1,10 +1,13 @@
 #include "sheet/sheet_window.h"
 
 #include "output/qt_click_label.h"
+#include "output/qt_finding_marks.h"
 #include "output/qt_texts.h"
+#include "sheet/finding_navigation.h"
 #include "sheet/nationality_list.h"
 #include "sheet/qt_nationality_panel.h"
 #include "sheet/qt_sheet_grid.h"
+#include "sheet/sheet_clipboard.h"
 #include "sheet/sheet_commands.h"
 #include "sheet/sheet_options.h"
 #include "sheet/sheet_pages.h"
@@ -12,7 +15,9 @@
 #include "shell/engine.h"
 #include "shell/qt_ui.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -62,6 +67,12 @@ QHBoxLayout* Row(QWidget* parent) {
 
 QString Joined(const std::vector<std::string>& lines) {
     return ShownLines(lines).join('\n');
+}
+
+bool IsTestPage(const Sheet& sheet) {
+    const auto tabs = SheetTabs(sheet.schoolYearCode);
+    const int tab = sheet.window.tabIndex;
+    return tab >= 0 && tab < static_cast<int>(tabs.size()) && tabs[tab].page == SheetPage::Test;
 }
 
 } // namespace
@@ -143,9 +154,12 @@ void TFormSt2::BuildViews() {
     textPage_ = new QListWidget;
     textPage_->setObjectName("LB");
     textPage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    textPage_->setToolTip("Doppelklick druckt die Zeilen");
-    connect(textPage_, &QListWidget::itemDoubleClicked, this,
-            [this] { Run([this] { SheetListDoubleClicked(engine_); }); });
+    textPage_->setToolTip(QString::fromUtf8(
+        "Doppelklick druckt die Zeilen; auf der Seite \"Test\" öffnet er die Zelle eines Befunds"));
+    connect(textPage_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const int line = textPage_->row(item);
+        Run([this, line] { SheetListLineDoubleClicked(engine_, line); });
+    });
 
     pages_ = new QStackedWidget;
     pages_->addWidget(gridPage_);
@@ -325,6 +339,52 @@ void TFormSt2::BuildShortcuts() {
              [this] { Run([this] { SetSearchFrom(engine_); }); });
     shortcut(QKeySequence(Qt::ALT | Qt::Key_B), [this] { Run([this] { SetSearchTo(engine_); }); });
     shortcut(QKeySequence(Qt::ALT | Qt::Key_N), [this] { schoolNumber_->setFocus(); });
+    shortcut(QKeySequence::Copy, [this] { CopyCells(); });
+    shortcut(QKeySequence::Paste, [this] { PasteCells(); });
+    shortcut(QKeySequence::Undo, [this] { Run([this] { UndoSheetEdit(engine_); }); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y),
+             [this] { Run([this] { RedoSheetEdit(engine_); }); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+             [this] { Run([this] { RedoSheetEdit(engine_); }); });
+}
+
+void TFormSt2::CopyCells() {
+    const std::string& grid = engine_.sheet.window.shownGrid;
+    if (grid.empty() || pages_->currentWidget() != gridPage_) return;
+    QApplication::clipboard()->setText(
+        ShownText(CopySheetCells(engine_, grid, view_->SelectedCells())));
+}
+
+void TFormSt2::PasteCells() {
+    const std::string grid = engine_.sheet.window.shownGrid;
+    if (grid.empty() || pages_->currentWidget() != gridPage_) return;
+    const std::string text = TypedText(QApplication::clipboard()->text());
+    const CellRange range = view_->SelectedCells();
+    Run([this, grid, range, text] { PasteSheetCells(engine_, grid, range, text); });
+}
+
+void TFormSt2::SelectHighlight() {
+    const SheetHighlight& mark = engine_.sheet.window.highlight;
+    const StringGrid* grid = model_->Grid();
+    if (mark.grid.empty() || mark.grid != model_->GridName() || grid == nullptr) {
+        shownHighlight_ = {};
+        return;
+    }
+    if (mark.grid == shownHighlight_.grid && mark.col == shownHighlight_.col &&
+        mark.row == shownHighlight_.row)
+        return;
+    shownHighlight_ = mark;
+    CellRange range{mark.col, mark.row, mark.col, mark.row};
+    if (mark.col < 0) {
+        range.left = grid->FixedCols();
+        range.right = grid->ColCount() - 1;
+    }
+    if (mark.row < 0) {
+        range.top = grid->FixedRows();
+        range.bottom = grid->RowCount() - 1;
+    }
+    view_->SelectCells(range);
+    static_cast<QTableView*>(view_)->scrollTo(model_->index(range.top, range.left));
 }
 
 bool TFormSt2::Run(const std::function<void()>& command) {
@@ -382,6 +442,7 @@ void TFormSt2::RefreshPage() {
             shownList_ = w.listLines;
             textPage_->clear();
             textPage_->addItems(ShownLines(w.listLines));
+            if (IsTestPage(engine_.sheet)) MarkFindings(textPage_, engine_.sheet.findingDetails);
         }
         return;
     }
@@ -398,6 +459,7 @@ void TFormSt2::RefreshPage() {
     view_->ApplyLayout(engine_);
     const auto cell = w.currentCells.find(w.shownGrid);
     if (cell != w.currentCells.end()) view_->ShowCell(cell->second.col, cell->second.row);
+    SelectHighlight();
 
     const bool second = !w.secondGrid.empty() && w.secondGrid != w.shownGrid;
     secondView_->setVisible(second);

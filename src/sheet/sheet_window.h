@@ -3,6 +3,8 @@
 // cell hint and position, the notes, the nationality panel, the search for the next school,
 // and the buttons to quit, save, reload, step through the schools and for the options. It
 // shows the engine's sheet and hands every action to the engine.
+#include "sheet/sheet_window_state.h"
+
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -62,6 +64,10 @@ private:
     void Quit();
     void StartOrStopSearch();
     void StepTab(int step);
+    void CopyCells();
+    void PasteCells();
+    // Selects the cells of a finding just opened from the "Test" page, once.
+    void SelectHighlight();
 
     Engine& engine_;
     QtUi& ui_;
@@ -99,6 +105,7 @@ private:
     std::vector<std::string> shownTabs_;
     std::vector<std::string> shownList_;
     std::vector<std::string> shownNotes_;
+    SheetHighlight shownHighlight_;
 };
 
 } // namespace tev

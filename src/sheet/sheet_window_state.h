@@ -28,6 +28,17 @@ struct SheetCell {
     friend bool operator==(const SheetCell&, const SheetCell&) = default;
 };
 
+// Cells a finding speaks of, marked in their grid: a cell, a row (col -1), a column (row -1)
+// or the whole grid (both -1); no grid: nothing marked.
+struct SheetHighlight {
+    std::string grid;
+    int col = -1;
+    int row = -1;
+    bool Covers(const std::string& name, int c, int r) const {
+        return !grid.empty() && name == grid && (col < 0 || col == c) && (row < 0 || row == r);
+    }
+};
+
 struct SheetWindowState {
     // Opened through "Bearbeiten", closed by the user.
     bool visible = false;
@@ -49,6 +60,8 @@ struct SheetWindowState {
     std::string gridHint;
     // "Z%2d  S%2d" of the last selected cell; "Z   S" before any.
     std::string positionText = "Z   S";
+    // The cells of the finding last opened from the "Test" page; cleared by the next tab.
+    SheetHighlight highlight;
 
     SheetColour editableColour{255, 255, 255};
     SheetColour lockedColour{224, 224, 224};

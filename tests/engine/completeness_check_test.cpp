@@ -183,6 +183,64 @@ TEST_F(DataTestFixture, SortingAfterAStoppedRunKeepsTheLoadedSchoolSelected) {
     EXPECT_EQ(engine.sheet.header.SchoolNumber(), "222222");
 }
 
+TEST_F(DataTestFixture, ADoubleClickOnAListedFindingOpensItsCellInTheSheet) {
+    Answer({"alle", "ja", "nein", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    int schoolLine = -1;
+    int findingLine = -1;
+    for (size_t i = 0; i < Box().size(); ++i) {
+        if (Box()[i].rfind("-\\222222", 0) == 0) schoolLine = static_cast<int>(i);
+        if (Box()[i].rfind("Summe KlSt. 5 in   1.1+1.8 <> 2.2", 0) == 0)
+            findingLine = static_cast<int>(i);
+    }
+    ASSERT_GE(schoolLine, 0);
+    ASSERT_GT(findingLine, schoolLine);
+    ASSERT_NE(engine.sheet.header.SchoolNumber(), "222222");
+
+    // The school line only loads the school, as before.
+    LB2DblClick(engine, schoolLine);
+    EXPECT_EQ(engine.sheet.header.SchoolNumber(), "222222");
+    EXPECT_FALSE(engine.sheet.window.visible);
+
+    engine.outputBox.Clear();
+    Answer({"alle", "ja", "nein", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    ASSERT_EQ(Box()[findingLine].rfind("Summe KlSt. 5", 0), 0u);
+    LB2DblClick(engine, findingLine);
+    EXPECT_EQ(engine.sheet.header.SchoolNumber(), "222222");
+    const SheetWindowState& w = engine.sheet.window;
+    EXPECT_TRUE(w.visible);
+    // The wrong origin total of class 5 (column 1) shows in the sum row, the last of 2.2.
+    const int sumRow = engine.sheet.grids.Find("SG22")->RowCount() - 1;
+    EXPECT_EQ(w.shownGrid, "SG22");
+    EXPECT_EQ(w.currentCells.at("SG22"), (SheetCell{1, sumRow}));
+    EXPECT_TRUE(w.highlight.Covers("SG22", 1, sumRow));
+    EXPECT_FALSE(w.highlight.Covers("SG22", 2, sumRow));
+}
+
+TEST_F(DataTestFixture, AFindingLineChangedSinceTheTestOpensNothing) {
+    Answer({"alle", "ja", "nein", "abbruch", "abbruch"});
+    Testen1Click(engine);
+    const auto found = std::find_if(Box().begin(), Box().end(), [](const std::string& line) {
+        return line.rfind("Summe KlSt. 5 in", 0) == 0;
+    });
+    ASSERT_NE(found, Box().end());
+    const size_t line = found - Box().begin();
+    // The protocol's counters lie below the last school but belong to none.
+    ASSERT_NE(engine.sheet.header.SchoolNumber(), "222222");
+    const auto protocol = std::find(Box().begin(), Box().end(), "PROTOKOLL:");
+    ASSERT_NE(protocol, Box().end());
+    LB2DblClick(engine, static_cast<int>(protocol - Box().begin()) + 1);
+    EXPECT_NE(engine.sheet.header.SchoolNumber(), "222222");
+    engine.outputBox.lines()[line] = "Summe KlSt. 5 in 2.2 von Hand";
+    LB2DblClick(engine, static_cast<int>(line));
+    EXPECT_FALSE(engine.sheet.window.visible);
+    engine.outputBox.Clear();
+    engine.outputBox.Add("Summe KlSt. 5 in   1.1+1.8 <> 2.2");
+    LB2DblClick(engine, 0);
+    EXPECT_FALSE(engine.sheet.window.visible);
+}
+
 TEST_F(DataTestFixture, CancellingTheRangeChangesNothing) {
     Answer({"abbruch"});
     engine.outputBox.Add("bleibt");

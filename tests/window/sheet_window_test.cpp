@@ -18,6 +18,8 @@
 #include "support/test_support.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -161,6 +163,65 @@ private slots:
         engine_.reset();
         ui_.reset();
         temp_.reset();
+    }
+
+    void ADoubleClickOnAFindingOpensItsCellMarked() {
+        Open(1);
+        engine_->sheet.grids.FindTable(22)->SetCells(2, 1, "99"); // 2.2 class 6 too many
+        ShowTab("Test");
+        auto* lines = Child<QListWidget>(Sheet(), "LB");
+        int line = -1;
+        for (int i = 0; i < lines->count(); ++i) {
+            if (lines->item(i)->text().startsWith("Summe KlSt. 6 in   1.1+1.8 <> 2.2")) line = i;
+        }
+        QVERIFY2(line >= 0, "no finding of 2.2");
+        // Errors are told from the other lines by more than their text.
+        QCOMPARE(lines->item(line)->data(Qt::UserRole).toInt(), 1);
+        QVERIFY(!lines->item(line)->icon().isNull());
+        QVERIFY(lines->item(0)->icon().isNull());
+
+        DoubleClickLine(lines, line);
+        QCOMPARE(engine_->sheet.window.shownGrid, std::string("SG22"));
+        QVERIFY(Grid()->isVisible());
+        // Class 6 is column 2 of 2.2; the finding is about its sum in the last row.
+        const int sumRow = Table(22).RowCount() - 1;
+        QCOMPARE(Grid()->currentIndex().column(), 2);
+        QCOMPARE(Grid()->currentIndex().row(), sumRow);
+        QVERIFY(Grid()->selectionModel()->isSelected(Grid()->model()->index(sumRow, 2)));
+        const QColor marked =
+            Grid()->model()->index(sumRow, 2).data(Qt::BackgroundRole).value<QColor>();
+        const QColor plain =
+            Grid()->model()->index(sumRow, 3).data(Qt::BackgroundRole).value<QColor>();
+        QVERIFY(marked != plain);
+    }
+
+    void PasteFillsOpenCellsSumsFollowAndUndoTakesItBack() {
+        Open(1);
+        ShowTab("2.1");
+        const StringGrid& grid = Table(21);
+        const std::vector<std::string> male = grid.Row(1);
+        const std::vector<std::string> female = grid.Row(2);
+        QApplication::clipboard()->setText("1\t2\t3\n4\t5\t6\n");
+        ClickCell(1, 1);
+        QTest::keyClick(Grid(), Qt::Key_V, Qt::ControlModifier);
+        // Rows 1 and 2 are boys and girls, row 3 their sum.
+        QCOMPARE(Shown(1, 1), QString("1"));
+        QCOMPARE(Shown(3, 2), QString("6"));
+        QCOMPARE(Shown(1, 3).trimmed(), QString("5"));
+        QCOMPARE(Shown(2, 3).trimmed(), QString("7"));
+        QCOMPARE(Shown(3, 3).trimmed(), QString("9"));
+
+        QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("1\n"));
+
+        QTest::keyClick(Grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(grid.Row(1), male);
+        QCOMPARE(grid.Row(2), female);
+        QCOMPARE(Shown(1, 3).trimmed().toInt(),
+                 QString::fromStdString(male[1]).trimmed().toInt() +
+                     QString::fromStdString(female[1]).trimmed().toInt());
+        QTest::keyClick(Grid(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Shown(2, 2), QString("5"));
     }
 
     void BearbeitenOpensTheSheetOfTheLoadedSchool() {
