@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
 #include <vector>
 
 namespace tev {
@@ -15,15 +14,6 @@ bool AllDigits(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
     });
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, ';'))
-        fields.push_back(field);
-    return fields;
 }
 
 std::string LineAt(const std::string& bytes, size_t& from) {
@@ -44,7 +34,7 @@ std::string DeliverySlipText(const DeliverySlip& slip) {
 
 std::optional<DeliverySlip> ParseDeliverySlip(const std::string& bytes) {
     size_t position = 0;
-    const std::vector<std::string> fields = Fields(LineAt(bytes, position));
+    const std::vector<std::string> fields = SplitFields(LineAt(bytes, position));
     if (fields.size() < 3 || fields[0] != "STAT") return std::nullopt;
     DeliverySlip slip;
     slip.schoolNumber = fields[1];
@@ -54,7 +44,7 @@ std::optional<DeliverySlip> ParseDeliverySlip(const std::string& bytes) {
         !AllDigits(slip.yearText.substr(0, 4)) || !AllDigits(slip.yearText.substr(5)))
         return std::nullopt;
     if (fields.size() > 3) slip.shortName = Trim(fields[3]);
-    const std::vector<std::string> second = Fields(LineAt(bytes, position));
+    const std::vector<std::string> second = SplitFields(LineAt(bytes, position));
     if (!second.empty()) slip.name = Trim(second[0]);
     if (second.size() > 1) slip.place = Trim(second[1]);
     return slip;

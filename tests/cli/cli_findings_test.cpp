@@ -1,6 +1,7 @@
 // The findings of the plausibility test as CSV lines: one school, and the data test of a demo
 // office against the faults it was written with.
 #include "data/demo/demo_office.h"
+#include "output/text_routines.h"
 #include "support/cli_runner.h"
 #include "support/test_support.h"
 
@@ -12,15 +13,6 @@ using namespace tev;
 using namespace tev::test;
 
 namespace {
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, ';'))
-        fields.push_back(field);
-    return fields;
-}
 
 class CliFindings : public ::testing::Test {
 protected:
@@ -69,7 +61,7 @@ TEST_F(CliFindings, PlausiCsvNamesTheTableAndCellOfAPlantedFault) {
                                                std::to_string(girls->level - 2), "38"};
     bool named = false;
     for (const std::string& line : run.OutLines()) {
-        const auto fields = Fields(line);
+        const auto fields = SplitFields(line);
         ASSERT_GE(fields.size(), 5u) << line;
         EXPECT_TRUE(fields[0] == "Fehler" || fields[0] == "Hinweis") << line;
         named |= std::vector<std::string>(fields.begin(), fields.begin() + 4) == expected;
@@ -94,7 +86,7 @@ TEST_F(CliFindings, DataTestWritesEveryPlantedFaultsTableIntoAnErrorLineOfItsSch
     std::stringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto fields = Fields(line);
+        const auto fields = SplitFields(line);
         ASSERT_GE(fields.size(), 6u) << line;
         EXPECT_EQ(fields[0].size(), 6u) << line;
         lines.emplace(fields[0], fields);
