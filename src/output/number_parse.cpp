@@ -123,15 +123,7 @@ char CharAt(std::string_view text, size_t pos) {
 
 } // namespace
 
-int32_t ParseInt(std::string_view text) {
-    // Cells mostly hold a few digits, right-aligned; they need none of the general reading.
-    const std::string_view digits = text.substr(std::min(text.find_first_not_of(' '), text.size()));
-    if (digits.size() <= 9 && std::all_of(digits.begin(), digits.end(), IsDigit)) {
-        int32_t value = 0;
-        for (char c : digits)
-            value = value * 10 + (c - '0');
-        return value;
-    }
+int32_t ParseIntInGeneral(std::string_view text) {
     return ReadLeading(text).value;
 }
 

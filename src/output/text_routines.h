@@ -21,8 +21,8 @@ std::string FormatReal(double value, int16_t flags, int decimals);
 std::string FormatRatio(double a, double b, int16_t flags, int decimals);
 
 // Reading numbers: empty or non-numeric texts give 0; values beyond 32 bits saturate at the
-// int32 limits.
-int32_t ParseInt(std::string_view text);
+// int32 limits. ParseInt is defined below.
+int32_t ParseIntInGeneral(std::string_view text);
 int32_t ParseFirstInt(std::string_view text);
 int32_t ParseTenths(std::string_view text);
 int32_t ParseHalves(std::string_view text);
@@ -74,5 +74,21 @@ std::string PadRight(std::string_view text, int width);
 std::string FitText(std::string_view text, int width);
 int ClampInt(int low, int value, int high);
 int CountOccurrences(std::string_view text, std::string_view find);
+
+// Cells mostly hold nothing or a few right-aligned digits, read here without a call (every
+// sum and test reads thousands of cells per school); the rest goes to ParseIntInGeneral.
+inline int32_t ParseInt(std::string_view text) {
+    size_t at = 0;
+    while (at < text.size() && text[at] == ' ')
+        ++at;
+    if (text.size() - at > 9) return ParseIntInGeneral(text);
+    int32_t value = 0;
+    for (; at < text.size(); ++at) {
+        const unsigned digit = static_cast<unsigned char>(text[at]) - static_cast<unsigned>('0');
+        if (digit > 9) return ParseIntInGeneral(text);
+        value = value * 10 + static_cast<int32_t>(digit);
+    }
+    return value;
+}
 
 } // namespace tev

@@ -13,16 +13,6 @@ constexpr uint16_t kSumFormat = 0x23;
 
 } // namespace
 
-int64_t CellNumber(const StringGrid& grid, int col, int row) {
-    return ParseInt(grid.Cells(col, row));
-}
-
-int16_t CellNumber16(const StringGrid& grid, int col, int row) {
-    return static_cast<int16_t>(std::clamp<int64_t>(CellNumber(grid, col, row),
-                                                    std::numeric_limits<int16_t>::min(),
-                                                    std::numeric_limits<int16_t>::max()));
-}
-
 std::string SumText(int64_t value) {
     if (value == 0) return {};
     const auto shown = static_cast<int32_t>(std::clamp<int64_t>(

@@ -1,17 +1,26 @@
 #pragma once
 // Cells read as numbers and sums written back: a cell counts ParseInt of its text (empty or
 // not a number is 0); a sum is written right-aligned in 3 characters, zero as empty text.
+#include "output/text_routines.h"
 #include "sheet/string_grid.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace tev {
 
 // 64 bits, so that sums and differences of any two cells cannot overflow.
-int64_t CellNumber(const StringGrid& grid, int col, int row);
+inline int64_t CellNumber(const StringGrid& grid, int col, int row) {
+    return ParseInt(grid.Cells(col, row));
+}
 // The record keeps signed 16-bit numbers; larger values saturate.
-int16_t CellNumber16(const StringGrid& grid, int col, int row);
+inline int16_t CellNumber16(const StringGrid& grid, int col, int row) {
+    return static_cast<int16_t>(std::clamp<int32_t>(ParseInt(grid.Cells(col, row)),
+                                                    std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
 
 // Empty for 0, else right-aligned in 3 characters (wider numbers keep all their digits).
 std::string SumText(int64_t value);

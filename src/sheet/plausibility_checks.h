@@ -1,10 +1,13 @@
 #pragma once
 // Internal to the plausibility test: what every group of checks reads, where it writes its
 // lines, and the rows and columns of the form that several groups share.
+#include "output/text_routines.h"
 #include "sheet/finding.h"
 #include "sheet/pupil_table_rows.h"
 #include "sheet/sheet.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +28,9 @@ namespace rows = ::tev::pupil_rows;
 // Cell numbers as the checks read them: beyond a million nothing in the form is meant, and
 // sums of such numbers stay within range.
 inline constexpr int kLargestCount = 1000000;
-int ReadCount(std::string_view text);
+inline int ReadCount(std::string_view text) {
+    return std::clamp(ParseInt(text), -kLargestCount, kLargestCount);
+}
 
 // What the main window's check boxes switch on.
 struct Options {
@@ -57,13 +62,17 @@ public:
     const BeforeSums before;
 
     // Grids by table number (11 for 1.1); a table the sheet lacks reads as an empty grid.
-    const StringGrid& Grid(int table) const;
-    int Num(int table, int col, int row) const;
+    const StringGrid& Grid(int table) const {
+        return table >= 0 && table < kTableSlots ? *grids_[table] : EmptyGrid();
+    }
+    int Num(int table, int col, int row) const { return ReadCount(Grid(table).Cells(col, row)); }
     // Trimmed cell text.
     std::string Text(int table, int col, int row) const;
     // The same as a view into the cell, valid until the cell changes.
-    std::string_view TextView(int table, int col, int row) const;
-    bool Empty(int table, int col, int row) const { return Text(table, col, row).empty(); }
+    std::string_view TextView(int table, int col, int row) const {
+        return TrimView(Grid(table).Cells(col, row));
+    }
+    bool Empty(int table, int col, int row) const { return TextView(table, col, row).empty(); }
 
     // A row of tables 1.1 + 1.8 at one level, and over all levels.
     int Pupils(int row, int level) const;
@@ -76,6 +85,12 @@ public:
     // message + ":  a > b".
     std::string Exceeds(std::string_view message, int a, int b) const;
     std::string FallsShort(std::string_view message, int a, int b) const;
+
+private:
+    // The test reads each table hundreds of times: the grids are looked up once.
+    static constexpr int kTableSlots = 100;
+    static const StringGrid& EmptyGrid();
+    std::array<const StringGrid*, kTableSlots> grids_{};
 };
 
 struct Report {

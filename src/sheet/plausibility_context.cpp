@@ -17,28 +17,20 @@ std::string WithNumbers(std::string_view message, const std::string& numbers) {
 
 Context::Context(const Sheet& sheet, Options options, BeforeSums before)
     : sheet(sheet), year(sheet.schoolYearCode), regime(sheet.courseRegime), options(options),
-      before(before) {}
+      before(before) {
+    for (int table = 0; table < kTableSlots; ++table) {
+        const StringGrid* grid = sheet.grids.FindTable(table);
+        grids_[table] = grid ? grid : &EmptyGrid();
+    }
+}
 
-const StringGrid& Context::Grid(int table) const {
+const StringGrid& Context::EmptyGrid() {
     static const StringGrid empty("", 0, 0);
-    const StringGrid* grid = sheet.grids.FindTable(table);
-    return grid ? *grid : empty;
-}
-
-int ReadCount(std::string_view text) {
-    return ClampInt(-kLargestCount, ParseInt(text), kLargestCount);
-}
-
-int Context::Num(int table, int col, int row) const {
-    return ReadCount(Grid(table).Cells(col, row));
+    return empty;
 }
 
 std::string Context::Text(int table, int col, int row) const {
     return Trim(Grid(table).Cells(col, row));
-}
-
-std::string_view Context::TextView(int table, int col, int row) const {
-    return TrimView(Grid(table).Cells(col, row));
 }
 
 int Context::PupilsOfTable(int table, int row, int level) const {

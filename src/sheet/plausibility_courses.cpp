@@ -60,7 +60,7 @@ int ExchangePupils(const Context& c, int table, std::initializer_list<const char
             if (advancedOnly) break;
             continue;
         }
-        const std::string subject = c.Text(table, 1, row);
+        const std::string_view subject = c.TextView(table, 1, row);
         for (const char* code : codes) {
             if (subject == code) sum += c.Num(table, 2 + j, row);
         }

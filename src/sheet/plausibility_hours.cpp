@@ -35,7 +35,7 @@ int GroupSum(const Context& c, const HoursGroup& group, int table, int row) {
     const StringGrid& hours = c.Grid(91);
     int sum = 0;
     for (int col = 3; col < hours.ColCount() - 1; ++col) {
-        const std::string code = c.Text(91, col, 0);
+        const std::string_view code = c.TextView(91, col, 0);
         for (const char* member : group.codes) {
             if (code == member) sum += c.Num(table, col, row);
         }

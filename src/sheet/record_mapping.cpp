@@ -95,9 +95,8 @@ void RecomputeTable(Sheet& sheet, StringGrid& grid) {
 }
 
 void UpdAll(Sheet& sheet) {
-    for (const SheetTab& tab : SheetTabs(sheet.schoolYearCode)) {
-        const int table = TabTableNumber(tab.caption);
-        StringGrid* grid = table >= 0 ? sheet.grids.FindTable(table) : nullptr;
+    for (const int table : TabTables(sheet.schoolYearCode)) {
+        StringGrid* grid = sheet.grids.FindTable(table);
         if (grid == nullptr) continue;
         if (table == 81 || table == 82) NormaliseExchangeSubjects(*grid);
         if (table == 91) CheckHoursColumns(sheet);

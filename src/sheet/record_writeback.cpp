@@ -8,6 +8,7 @@
 #include "sheet/table_headings.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tev {
 namespace {
@@ -21,7 +22,7 @@ constexpr int kTotalSubject = 40; // "ges"
 
 // A letter of a cell: its first character, leading blanks skipped; a blank for none.
 char LetterOf(const std::string& text) {
-    const std::string trimmed = Trim(text);
+    const std::string_view trimmed = TrimView(text);
     return trimmed.empty() ? ' ' : trimmed.front();
 }
 
@@ -36,9 +37,17 @@ void WriteCourseRow(const StringGrid& grid, int row, CourseMatrix::value_type& v
         values[col] = CellNumber16(grid, col, row);
 }
 
-// Regime 2 on: the code "CA " of the course rows is "CAS" in the index table.
-int CourseSubjectIndex(const std::string& code) {
-    return SubjectIndexOf(code == "CA " ? "CAS" : code);
+// Regime 2 on: the record subject of each row of the code list (the code "CA " of the course
+// rows is "CAS" in the index table). Both lists are fixed, so the rows are looked up once.
+const std::array<int, kSubjectCodeCount + 1>& CourseRowSubjects() {
+    static const auto subjects = [] {
+        std::array<int, kSubjectCodeCount + 1> found{};
+        const auto& codes = SubjectCodeTable();
+        for (int i = 1; i <= kSubjectCodeCount; ++i)
+            found[i] = SubjectIndexOf(codes[i] == "CA " ? "CAS" : codes[i]);
+        return found;
+    }();
+    return subjects;
 }
 
 void WriteCourseTable(const StringGrid* grid, int tableNumber, int courseRegime,
@@ -56,9 +65,8 @@ void WriteCourseTable(const StringGrid* grid, int tableNumber, int courseRegime,
         }
         return;
     }
-    const auto& codes = SubjectCodeTable();
     for (int i = 1; i <= kSubjectCodeCount; ++i) {
-        const int subject = CourseSubjectIndex(codes[i]);
+        const int subject = CourseRowSubjects()[i];
         if (subject <= 0 || subject >= kRecordSubjects) continue;
         WriteCourseRow(*grid, i, courses[subject]);
     }
@@ -73,7 +81,7 @@ void WriteHoursTable(const StringGrid* grid, HoursTable& table) {
     table.colCount = std::min(grid->ColCount(), kHoursCols);
     table.rowCount = std::min(grid->RowCount(), kHoursRows);
     for (int col = 1; col < table.colCount; ++col) {
-        const int subject = SubjectIndexOf(Trim(grid->Cells(col, 0)));
+        const int subject = SubjectIndexOf(TrimView(grid->Cells(col, 0)));
         table.subjectIndex[col] = static_cast<uint8_t>(std::max(subject, 0));
         for (int row = 1; row < table.rowCount; ++row)
             table.hours[row][col] = CellNumber16(*grid, col, row);

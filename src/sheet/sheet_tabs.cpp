@@ -2,6 +2,8 @@
 
 #include "output/codepage.h"
 
+#include <map>
+
 namespace tev {
 namespace {
 
@@ -83,6 +85,17 @@ int TabTableNumber(std::string_view caption) {
     const char minor = caption[2];
     if (major < '0' || major > '9' || minor < '0' || minor > '9') return -1;
     return (major - '0') * 10 + (minor - '0');
+}
+
+const std::vector<int>& TabTables(int schoolYearCode) {
+    thread_local std::map<int, std::vector<int>> byYear;
+    auto [it, added] = byYear.try_emplace(schoolYearCode);
+    if (added) {
+        for (const SheetTab& tab : SheetTabs(schoolYearCode))
+            if (const int table = TabTableNumber(tab.caption); table >= 0)
+                it->second.push_back(table);
+    }
+    return it->second;
 }
 
 } // namespace tev

@@ -32,5 +32,8 @@ std::vector<SheetTab> SheetTabs(int schoolYearCode);
 
 // The table number of a table tab (a point in position 2: "1.8(8j.)" gives 18), else -1.
 int TabTableNumber(std::string_view caption);
+// The table numbers of a year's table tabs in tab order; kept per year, since every school
+// a data test loads asks for them twice.
+const std::vector<int>& TabTables(int schoolYearCode);
 
 } // namespace tev

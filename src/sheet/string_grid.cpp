@@ -45,6 +45,10 @@ void StringGrid::SetFixedRows(int count) {
     fixedRows_ = std::clamp(count, 0, RowCount());
 }
 
+void StringGrid::Assign(std::string& cell, std::string_view text) {
+    cell = text;
+}
+
 const std::string& StringGrid::EmptyText() {
     return kEmpty;
 }

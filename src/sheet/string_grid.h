@@ -40,7 +40,12 @@ public:
         return Inside(col, row) ? rows_[row][col] : EmptyText();
     }
     void SetCells(int col, int row, std::string_view text) {
-        if (Inside(col, row)) rows_[row][col] = text;
+        if (!Inside(col, row)) return;
+        // Most cells a file or a sum writes are empty, and emptying needs no call.
+        if (text.empty())
+            rows_[row][col].clear();
+        else
+            Assign(rows_[row][col], text);
     }
 
     std::vector<std::string> Row(int row) const;
@@ -82,6 +87,8 @@ private:
         return col >= 0 && col < colCount_ && row >= 0 && row < static_cast<int>(rows_.size());
     }
     static const std::string& EmptyText();
+    // Out of line: inlined, GCC 12 warns falsely about the copy (-Wstringop-overflow).
+    static void Assign(std::string& cell, std::string_view text);
 
     std::string name_;
     int colCount_ = 0;

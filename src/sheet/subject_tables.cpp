@@ -38,7 +38,7 @@ const std::vector<std::string>& SubjectIndexTable() {
 }
 
 int SubjectIndexOf(std::string_view code) {
-    if (Trim(code).empty()) return -1;
+    if (TrimView(code).empty()) return -1;
     return IndexIn(SubjectIndexTable(), code, 1);
 }
 

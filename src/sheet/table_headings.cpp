@@ -124,11 +124,7 @@ const std::vector<int>& HeadedTables(int schoolYearCode) {
     auto [it, added] = byYear.try_emplace(schoolYearCode);
     if (!added) return it->second;
     std::vector<int>& tables = it->second;
-    std::vector<int> listed;
-    for (const SheetTab& tab : SheetTabs(schoolYearCode)) {
-        const int table = TabTableNumber(tab.caption);
-        if (table >= 0) listed.push_back(table);
-    }
+    std::vector<int> listed = TabTables(schoolYearCode);
     listed.insert(listed.end(), {51, 61, 91});
     for (int table : listed)
         if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);

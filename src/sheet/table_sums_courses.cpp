@@ -3,6 +3,8 @@
 #include "sheet/cell_numbers.h"
 #include "sheet/table_sums.h"
 
+#include <vector>
+
 namespace tev::sums {
 namespace {
 
@@ -19,10 +21,13 @@ void CourseTable(StringGrid& grid) {
     if (last < 1) return;
     // A row coded "ges" is a total, not a subject: from regime 2 the code list has one, and a
     // saved total row comes back into it when the file is read again.
+    std::vector<int> subjectRows;
+    for (int row = 1; row < last; ++row)
+        if (TrimView(grid.Cells(0, row)) != "ges") subjectRows.push_back(row);
     for (int col = 1; col <= 10; ++col) {
         int64_t sum = 0;
-        for (int row = 1; row < last; ++row)
-            if (Trim(grid.Cells(0, row)) != "ges") sum += CellNumber(grid, col, row);
+        for (int row : subjectRows)
+            sum += CellNumber(grid, col, row);
         SetSum(grid, col, last, sum);
     }
     grid.SetCells(0, last, "ges");
