@@ -191,7 +191,7 @@ DataSetReadResult ReadDataSet(std::istream& in, SheetGrids& grids, SchoolHeader&
         }
         // Old files kept the total in an earlier row; the later layout has more rows whose
         // labels only begin with "Summe" and must stay where they are.
-        if (table == 12 && Trim(cells[0]) == "Summe") row = grid->RowCount() - 1;
+        if (table == 12 && TrimView(cells[0]) == "Summe") row = grid->RowCount() - 1;
         if (row < 0 || row >= kMaxDataSetRow) {
             result.messages.push_back("Zeilennummer " + std::to_string(row) + Win(" übergangen: ") +
                                       Where(options, reader.lineNumber()));

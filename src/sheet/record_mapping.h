@@ -12,8 +12,10 @@ void ShapeSheetForYear(Sheet& sheet, int schoolYearCode);
 
 // Tables 1.1, 1.8 and rows 1 to 8 of table 1.2 into the record.
 void WriteBack11(Sheet& sheet);
-// Tables 5.1 and 6.1 (after WriteBack11), then the hours of 9.1 and 9.2.
+// WriteBack11, tables 5.1 and 6.1, then the hours of 9.1 and 9.2.
 void WriteBackCourses(Sheet& sheet);
+// Tables 5.1 and 6.1 alone.
+void WriteBackCourseTables(Sheet& sheet);
 void WriteBackHours(Sheet& sheet);
 
 // The sheet's one edit handler: stores the text and recomputes the table's sums.

@@ -121,6 +121,11 @@ void WriteBack11(Sheet& sheet) {
 
 void WriteBackCourses(Sheet& sheet) {
     WriteBack11(sheet);
+    WriteBackCourseTables(sheet);
+    WriteBackHours(sheet);
+}
+
+void WriteBackCourseTables(Sheet& sheet) {
     SchoolRecord& record = sheet.record;
     WriteCourseTable(sheet.grids.FindTable(51), 51, sheet.courseRegime, record.courses51);
     WriteCourseTable(sheet.grids.FindTable(61), 61, sheet.courseRegime, record.courses61);
@@ -134,7 +139,6 @@ void WriteBackCourses(Sheet& sheet) {
             record.courseSubjectCount = i;
         }
     }
-    WriteBackHours(sheet);
 }
 
 void WriteBackHours(Sheet& sheet) {

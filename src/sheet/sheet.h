@@ -5,6 +5,7 @@
 #include "data/school_header.h"
 #include "data/school_record.h"
 #include "sheet/finding.h"
+#include "sheet/headed_grids.h"
 #include "sheet/sheet_edit_history.h"
 #include "sheet/sheet_grids.h"
 #include "sheet/sheet_window_state.h"
@@ -45,6 +46,8 @@ struct Sheet {
     std::vector<Finding> findingDetails;
     // Rows that come from lists outside the school's data (working groups, nationalities).
     TableRowLists rowLists;
+    // The table grids' shape and headings for the year, kept for the next school's load.
+    HeadedGrids headedGrids;
     // The school year the grids are shaped for.
     int schoolYearCode = 0;
     int courseRegime = 1;

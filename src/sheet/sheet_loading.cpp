@@ -51,15 +51,12 @@ void RestorePupilTableSizes(Sheet& sheet) {
 void ShapeSheetForYear(Sheet& sheet, int schoolYearCode) {
     sheet.schoolYearCode = schoolYearCode;
     sheet.courseRegime = CourseRegimeFor(schoolYearCode);
-    for (auto& grid : sheet.grids.All())
-        grid.Clear();
-    // The nationalities of the previous school go; a new sheet has none.
-    if (StringGrid* grid23 = sheet.grids.FindTable(23)) grid23->SetRowCount(2);
-    SetAllTableHeadings(sheet.grids, schoolYearCode, sheet.screenWidth, sheet.rowLists);
+    sheet.headedGrids.Shape(sheet.grids, schoolYearCode, sheet.screenWidth, sheet.rowLists);
 }
 
 void DeriveTargetHours(Sheet& sheet) {
-    WriteBackCourses(sheet);
+    WriteBack11(sheet);
+    WriteBackCourseTables(sheet);
     RewriteHeadings(sheet, 92);
     // The record's target hours follow the table as it is now shown.
     WriteBackHours(sheet);

@@ -23,7 +23,9 @@ StringGrid::StringGrid(std::string name, int colCount, int rowCount) : name_(std
 }
 
 void StringGrid::SetColCount(int count) {
-    colCount_ = std::clamp(count, 0, kMaxGridCols);
+    const int cols = std::clamp(count, 0, kMaxGridCols);
+    if (cols == colCount_) return;
+    colCount_ = cols;
     for (auto& row : rows_)
         row.resize(colCount_);
     colWidths_.resize(colCount_, kDefaultColWidth);
@@ -32,6 +34,7 @@ void StringGrid::SetColCount(int count) {
 
 void StringGrid::SetRowCount(int count) {
     const int rows = std::clamp(count, 0, kMaxGridRows);
+    if (rows == RowCount()) return;
     rows_.resize(rows, std::vector<std::string>(colCount_));
     rowHeights_.resize(rows, kDefaultRowHeight);
     fixedRows_ = std::min(fixedRows_, rows);

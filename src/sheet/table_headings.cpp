@@ -115,10 +115,8 @@ bool SetTableHeadings(SheetGrids& grids, int tableNumber, int schoolYearCode, in
     return true;
 }
 
-namespace {
+namespace {} // namespace
 
-// The tables of a year's tabs, each once, in tab order. They depend on the year alone, and
-// every school of a data test asks for them.
 const std::vector<int>& HeadedTables(int schoolYearCode) {
     thread_local std::map<int, std::vector<int>> byYear;
     auto [it, added] = byYear.try_emplace(schoolYearCode);
@@ -130,8 +128,6 @@ const std::vector<int>& HeadedTables(int schoolYearCode) {
         if (std::find(tables.begin(), tables.end(), table) == tables.end()) tables.push_back(table);
     return tables;
 }
-
-} // namespace
 
 void SetAllTableHeadings(SheetGrids& grids, int schoolYearCode, int screenWidth,
                          const TableRowLists& lists) {

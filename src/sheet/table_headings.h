@@ -28,7 +28,9 @@ struct TableRowLists {
 bool SetTableHeadings(SheetGrids& grids, int tableNumber, int schoolYearCode,
                       int screenWidth = kDefaultScreenWidth, const TableRowLists& lists = {});
 
-// SetTableHeadings for every table tab of the school year and for 5.1, 6.1 and 9.1.
+// The tables of a year's tabs and 5.1, 6.1 and 9.1, each once, in tab order.
+const std::vector<int>& HeadedTables(int schoolYearCode);
+// SetTableHeadings for each of the HeadedTables of the school year.
 void SetAllTableHeadings(SheetGrids& grids, int schoolYearCode,
                          int screenWidth = kDefaultScreenWidth, const TableRowLists& lists = {});
 

@@ -183,3 +183,69 @@ TEST(ShapeSheetForYear, EmptiesTheGridsOfThePreviousSchool) {
     EXPECT_EQ(s[23].RowCount(), 2);
     EXPECT_EQ(s[21].Cells(0, 1), Win("männlich"));
 }
+
+namespace {
+
+// Every grid of the sheet changed the ways a school's load and the window change them.
+void Dirty(Sheet& sheet) {
+    for (StringGrid& grid : sheet.grids.All()) {
+        grid.SetColCount(grid.ColCount() + 3);
+        grid.SetRowCount(grid.RowCount() + 5);
+        for (int row = 0; row < grid.RowCount(); row += 2)
+            for (int col = 0; col < grid.ColCount(); col += 3)
+                grid.SetCells(col, row, "x" + std::to_string(col));
+        grid.SetColWidth(0, 7);
+        grid.SetRowHeight(1, 9);
+        grid.SetFixedCols(0);
+    }
+}
+
+void ExpectSameGrids(const Sheet& shaped, const Sheet& reference) {
+    const auto grids = shaped.grids.All();
+    const auto expected = reference.grids.All();
+    ASSERT_EQ(grids.size(), expected.size());
+    for (size_t i = 0; i < grids.size(); ++i) {
+        const StringGrid& a = grids[i];
+        const StringGrid& b = expected[i];
+        SCOPED_TRACE(a.Name());
+        ASSERT_EQ(a.ColCount(), b.ColCount());
+        ASSERT_EQ(a.RowCount(), b.RowCount());
+        EXPECT_EQ(a.FixedCols(), b.FixedCols());
+        EXPECT_EQ(a.FixedRows(), b.FixedRows());
+        for (int col = 0; col < a.ColCount(); ++col)
+            EXPECT_EQ(a.ColWidth(col), b.ColWidth(col)) << col;
+        for (int row = 0; row < a.RowCount(); ++row) {
+            EXPECT_EQ(a.RowHeight(row), b.RowHeight(row)) << row;
+            EXPECT_EQ(a.Row(row), b.Row(row)) << row;
+        }
+    }
+}
+
+// The sheet shaped through its kept headings against a copy that makes them anew.
+void ExpectShapedAsIfNew(Sheet& sheet, int year) {
+    Sheet reference = sheet;
+    reference.headedGrids = HeadedGrids{};
+    ShapeSheetForYear(sheet, year);
+    ShapeSheetForYear(reference, year);
+    ExpectSameGrids(sheet, reference);
+}
+
+} // namespace
+
+TEST(ShapeSheetForYear, KeptHeadingsGiveWhatNewHeadingsGive) {
+    YearSheet s(116);
+    Dirty(s.sheet);
+    ExpectShapedAsIfNew(s.sheet, 116);
+    // Another year, another screen width and other row lists make the headings anew.
+    Dirty(s.sheet);
+    ExpectShapedAsIfNew(s.sheet, 121);
+    s.sheet.screenWidth = 800;
+    Dirty(s.sheet);
+    ExpectShapedAsIfNew(s.sheet, 121);
+    s.sheet.rowLists.workingGroups = {"0001 Chor", "0002 Theater"};
+    Dirty(s.sheet);
+    ExpectShapedAsIfNew(s.sheet, 121);
+    EXPECT_NE(s[31].Row(1), YearSheet(121)[31].Row(1));
+    Dirty(s.sheet);
+    ExpectShapedAsIfNew(s.sheet, 112);
+}
