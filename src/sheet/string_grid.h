@@ -24,7 +24,7 @@ public:
     void SetName(std::string name) { name_ = std::move(name); }
 
     int ColCount() const { return colCount_; }
-    int RowCount() const { return static_cast<int>(rows_.size()); }
+    int RowCount() const { return rowCount_; }
     // Existing cells keep their texts; counts are clamped to 0..kMaxGridCols/kMaxGridRows.
     void SetColCount(int count);
     void SetRowCount(int count);
@@ -37,15 +37,15 @@ public:
 
     // Outside the grid: reading gives an empty text, writing is ignored.
     const std::string& Cells(int col, int row) const {
-        return Inside(col, row) ? rows_[row][col] : EmptyText();
+        return Inside(col, row) ? At(col, row) : EmptyText();
     }
     void SetCells(int col, int row, std::string_view text) {
         if (!Inside(col, row)) return;
         // Most cells a file or a sum writes are empty, and emptying needs no call.
         if (text.empty())
-            rows_[row][col].clear();
+            At(col, row).clear();
         else
-            Assign(rows_[row][col], text);
+            Assign(At(col, row), text);
     }
 
     std::vector<std::string> Row(int row) const;
@@ -84,17 +84,27 @@ public:
 private:
     // Cells and SetCells run for every cell a school's test reads or sums, so they stay inline.
     bool Inside(int col, int row) const {
-        return col >= 0 && col < colCount_ && row >= 0 && row < static_cast<int>(rows_.size());
+        return col >= 0 && col < colCount_ && row >= 0 && row < rowCount_;
     }
+    std::string& At(int col, int row) { return cells_[Index(col, row)]; }
+    const std::string& At(int col, int row) const { return cells_[Index(col, row)]; }
+    size_t Index(int col, int row) const {
+        return static_cast<size_t>(row) * static_cast<size_t>(colCount_) + static_cast<size_t>(col);
+    }
+    // The cells laid out for another column count; old column c goes to column to(c), or
+    // nowhere when that is outside.
+    template <typename ColumnMap> void Relayout(int colCount, ColumnMap to);
     static const std::string& EmptyText();
     // Out of line: inlined, GCC 12 warns falsely about the copy (-Wstringop-overflow).
     static void Assign(std::string& cell, std::string_view text);
 
     std::string name_;
     int colCount_ = 0;
+    int rowCount_ = 0;
     int fixedCols_ = 0;
     int fixedRows_ = 0;
-    std::vector<std::vector<std::string>> rows_; // rows_[row][col]
+    // Row by row in one block: a school's load, test and sums sweep every cell several times.
+    std::vector<std::string> cells_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
     std::string hint_;

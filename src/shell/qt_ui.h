@@ -58,6 +58,7 @@ private:
     QPointer<ProgressPanel> panel_;
     std::function<void()> refresh_;
     QElapsedTimer sinceRefresh_;
+    QElapsedTimer sinceEvents_;
     bool running_ = false;
 };
 
