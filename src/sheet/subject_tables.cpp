@@ -3,6 +3,7 @@
 #include "output/text_routines.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace tev {
 namespace {
@@ -14,13 +15,26 @@ std::vector<std::string> Padded(std::initializer_list<const char*> codes) {
     return table;
 }
 
-// The entries are three characters; a code is compared by its first three, padded with blanks.
-// Every course row of a load looks its subject up here, so no key string is built.
-int IndexIn(const std::vector<std::string>& table, std::string_view code, int first) {
-    char key[3] = {' ', ' ', ' '};
-    std::copy_n(code.begin(), std::min<size_t>(code.size(), 3), key);
-    for (int i = first; i < static_cast<int>(table.size()); ++i)
-        if (std::string_view(table[i]) == std::string_view(key, 3)) return i;
+// The entries are three characters; a code is compared by its first three, padded with blanks,
+// read as one number. Every course row of a load looks its subject up here.
+uint32_t CodeKey(std::string_view code) {
+    uint32_t key = 0;
+    for (size_t i = 0; i < 3; ++i)
+        key = key << 8 | static_cast<unsigned char>(i < code.size() ? code[i] : ' ');
+    return key;
+}
+
+std::vector<uint32_t> CodeKeys(const std::vector<std::string>& table) {
+    std::vector<uint32_t> keys;
+    for (const auto& code : table)
+        keys.push_back(CodeKey(code));
+    return keys;
+}
+
+int IndexIn(const std::vector<uint32_t>& keys, std::string_view code, int first) {
+    const uint32_t key = CodeKey(code);
+    for (int i = first; i < static_cast<int>(keys.size()); ++i)
+        if (keys[i] == key) return i;
     return -1;
 }
 
@@ -39,7 +53,8 @@ const std::vector<std::string>& SubjectIndexTable() {
 
 int SubjectIndexOf(std::string_view code) {
     if (TrimView(code).empty()) return -1;
-    return IndexIn(SubjectIndexTable(), code, 1);
+    static const std::vector<uint32_t> keys = CodeKeys(SubjectIndexTable());
+    return IndexIn(keys, code, 1);
 }
 
 const std::vector<std::string>& SubjectCodeTable() {
@@ -53,7 +68,8 @@ const std::vector<std::string>& SubjectCodeTable() {
 }
 
 int SubjectCodeIndex(std::string_view code) {
-    return std::max(0, IndexIn(SubjectCodeTable(), code, 1));
+    static const std::vector<uint32_t> keys = CodeKeys(SubjectCodeTable());
+    return std::max(0, IndexIn(keys, code, 1));
 }
 
 std::string ExpandSubjectCode(std::string_view code) {
