@@ -55,8 +55,9 @@ TEST(CliManPage, EveryCommandArgumentAndOptionOfTheHelpIsOnThePage) {
     const auto help = RunTev({"--help"}, temp.path());
     ASSERT_EQ(help.exitCode, 0);
     for (const std::string& option : SectionWords(help.out, "Options:")) {
-        if (option.find("--help") == std::string::npos)
+        if (option.find("--help") == std::string::npos) {
             EXPECT_NE(page.find(".B " + option), std::string::npos) << option;
+        }
     }
     const std::vector<std::string> commands = SectionWords(help.out, "Subcommands:");
     for (const char* known : {"list", "menu", "sheet", "print-sheet", "grid", "demo-data"})
@@ -71,8 +72,9 @@ TEST(CliManPage, EveryCommandArgumentAndOptionOfTheHelpIsOnThePage) {
         for (const std::string& argument : SectionWords(own.out, "Positionals:"))
             EXPECT_NE(page.find(".B " + argument), std::string::npos) << command << " " << argument;
         for (const std::string& option : SectionWords(own.out, "Options:")) {
-            if (option.find("--help") == std::string::npos)
+            if (option.find("--help") == std::string::npos) {
                 EXPECT_NE(page.find(".B " + option), std::string::npos) << command << " " << option;
+            }
         }
     }
 }

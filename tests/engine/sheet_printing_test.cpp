@@ -134,7 +134,9 @@ TEST_F(SheetPrintingTest, InclusionTablePrintsOnlyWithNumbers) {
     EXPECT_EQ(Printed(), (Tables{"4.1", "4.2", "4.3", "4.4"}));
     // The recording canvas writes 24 units a character; a portrait line holds 1900.
     for (const CanvasCall& call : sheets->canvas().Texts()) {
-        if (call.font.bold) EXPECT_LE(call.text.size() * 24, 1900u) << call.text;
+        if (call.font.bold) {
+            EXPECT_LE(call.text.size() * 24, 1900u) << call.text;
+        }
     }
     EXPECT_EQ(sheets->canvas().FindText(kNoInclusion), nullptr);
 }
