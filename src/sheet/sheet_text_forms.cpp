@@ -150,12 +150,12 @@ void AddExchangeTables(TextForm& form, const StringGrid* sg81, const StringGrid*
     FillItems(heading, "8.1;Fach;J1;J2;zu;;;;;;;8.2;Fach;J1;J2;von;;;;;;;");
     Add(form, heading);
     // The school's name runs on over the empty fields after it.
-    const int nameWidth = 7 * kCourseField - 1;
-    auto fields = [nameWidth](const StringGrid* grid, int row, std::vector<std::string>& out) {
+    constexpr int kNameWidth = 7 * kCourseField - 1;
+    auto fields = [](const StringGrid* grid, int row, std::vector<std::string>& out) {
         for (int col = 0; col <= 3; ++col)
             out.push_back(col < 2 ? CourseLabel(Cell(grid, col, row))
                                   : CourseCell(Cell(grid, col, row)));
-        const std::string name = FitText(Cell(grid, 4, row), nameWidth) + "|";
+        const std::string name = FitText(Cell(grid, 4, row), kNameWidth) + "|";
         for (int part = 0; part < 7; ++part)
             out.push_back(name.substr(part * kCourseField, kCourseField));
     };
