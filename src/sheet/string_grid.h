@@ -41,11 +41,13 @@ public:
     }
     void SetCells(int col, int row, std::string_view text) {
         if (!Inside(col, row)) return;
-        // Most cells a file or a sum writes are empty, and emptying needs no call.
+        // Most cells a file or a sum writes are empty, and emptying needs no call; a file's
+        // headings mostly find the same text in place.
+        std::string& cell = At(col, row);
         if (text.empty())
-            At(col, row).clear();
-        else
-            Assign(At(col, row), text);
+            cell.clear();
+        else if (cell.size() != text.size() || std::string_view(cell) != text)
+            Assign(cell, text);
     }
 
     std::vector<std::string> Row(int row) const;
