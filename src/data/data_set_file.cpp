@@ -6,7 +6,6 @@
 #include "output/text_routines.h"
 #include "sheet/plausibility_test.h"
 #include "sheet/record_mapping.h"
-#include "sheet/table_headings.h"
 #include "shell/durable_file.h"
 #include "shell/line_reader.h"
 
@@ -227,9 +226,6 @@ bool LoadDataSet(Engine& engine, int mode) {
     const std::string file = DataSetFileName(engine, sheet.schoolNumber);
     sheet.header.SetSchoolNumber(sheet.schoolNumber);
     sheet.header.yearText = SchoolYearText(engine.startup.schoolYearCode);
-    // Table 9.2 starts empty: its shadow is cleared before the table takes its shape from it.
-    if (StringGrid* shadow = sheet.grids.Find("SG92shadow")) shadow->Clear();
-    SetTableHeadings(sheet.grids, 92, sheet.schoolYearCode, sheet.screenWidth, sheet.rowLists);
 
     sheet.form1997 = false;
     sheet.loadProblem.clear();

@@ -9,7 +9,9 @@
 
 namespace tev {
 
-// Mode 0 reads the data set file of the selected school; mode 1 imports exchange files.
+// Mode 0 reads the data set file of the selected school into a sheet shaped for the year
+// (ShapeSheetForYear: every grid empty, 9.2 shaped from its empty shadow); mode 1 imports
+// exchange files.
 // True when at least one data line was stored into a grid.
 bool LoadDataSet(Engine& engine, int mode);
 

@@ -115,8 +115,6 @@ bool SetTableHeadings(SheetGrids& grids, int tableNumber, int schoolYearCode, in
     return true;
 }
 
-namespace {} // namespace
-
 const std::vector<int>& HeadedTables(int schoolYearCode) {
     thread_local std::map<int, std::vector<int>> byYear;
     auto [it, added] = byYear.try_emplace(schoolYearCode);
